@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+// What the window logic needs of a forms toolkit, and nothing more. Every
+// realisation (Qt, Win32, the test fake) implements it; the logic in
+// src/window/ talks to its controls only through these operations.
+//
+// Operations are named after the control they act on and the property or
+// method of that control. Text is UTF-16. List rows count from 0; the logic
+// only ever passes rows 0 .. ListCount()-1.
+//
+// Events travel the other way: a realisation calls the matching handler of
+// FrmLexidor (Form_Load, txtBuscar_KeyUp, ...) once per event, on the window's
+// thread, and waits for it to return before taking the next event.
+class FormRuntime {
+public:
+    virtual ~FormRuntime() = default;
+
+    // Text box txtBuscar (single line). Writing Text raises no KeyUp.
+    virtual std::u16string txtBuscar_Text() const = 0;
+    virtual void txtBuscar_SetText(std::u16string_view text) = 0;
+    virtual void txtBuscar_SetFocus() = 0;
+
+    // List box lstLista (single selection). SetListIndex selects the row and
+    // scrolls it into view; SetSelected(row) has the same effect. Text is the
+    // selected row's text, empty while no row is selected.
+    virtual int lstLista_ListCount() const = 0;
+    virtual void lstLista_SetListIndex(int row) = 0;
+    virtual void lstLista_SetSelected(int row) = 0;
+    virtual std::u16string lstLista_Text() const = 0;
+
+    // Label lblDescripcion: replaces the shown text, wrapped at word
+    // boundaries inside the label's box.
+    virtual void lblDescripcion_SetCaption(std::u16string_view caption) = 0;
+
+    // The process: the directory holding the executable, a change of the
+    // current directory, and an immediate end of the program (the window
+    // closes and no further handler runs).
+    virtual std::filesystem::path App_Path() const = 0;
+    virtual void ChDir(const std::filesystem::path& dir) = 0;
+    virtual void End() = 0;
+
+protected:
+    FormRuntime() = default;
+    FormRuntime(const FormRuntime&) = default;
+    FormRuntime& operator=(const FormRuntime&) = default;
+};
+
+}  // namespace lexidor

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "Catalogue.h"
+#include "TestText.h"
+#include "WindowHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace lexidor {
+namespace {
+
+using test::utf8;
+using test::WindowHarness;
+
+std::u16string definitionOf(int row) { return std::u16string(kCatalogue[row].definition); }
+
+TEST(Lifecycle, LoadAndActivateGiveTheStartState)
+{
+    FakeRuntime rt;
+    rt.setAppPath("/usr/lib/lexidor");
+    rt.txtBuscar_SetText(u"old text");
+    rt.lblDescripcion_SetCaption(u"old caption");
+    FrmLexidor frm(rt);
+    frm.Form_Load();
+    EXPECT_EQ(rt.currentDir(), "/usr/lib/lexidor");
+    EXPECT_EQ(utf8(rt.txtBuscar_Text()), "");
+    EXPECT_EQ(utf8(rt.caption()), "");
+    EXPECT_EQ(rt.selectedRow(), -1);
+    EXPECT_EQ(frm.indice(), 0);
+    EXPECT_EQ(frm.longitud(), 1);
+    EXPECT_EQ(rt.focus(), FakeRuntime::Focus::None);
+    frm.Form_Activate();
+    EXPECT_EQ(rt.focus(), FakeRuntime::Focus::txtBuscar);
+}
+
+TEST(Lifecycle, CerrarEndsTheProgram)
+{
+    WindowHarness w;
+    EXPECT_FALSE(w.rt.ended());
+    w.frm.mnuCerrar_Click();
+    EXPECT_TRUE(w.rt.ended());
+}
+
+struct LookupCase {
+    const char* name;
+    std::function<void(WindowHarness&)> steps;
+    std::u16string caption;  // what the definition area shows afterwards
+    std::u16string text;     // what the search box holds afterwards
+};
+
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
+class Lookup : public testing::TestWithParam<LookupCase> {};
+
+TEST_P(Lookup, ShowsTheDefinitionOfTheWholeBoxText)
+{
+    const LookupCase& c = GetParam();
+    WindowHarness w;
+    c.steps(w);
+    EXPECT_EQ(utf8(w.rt.caption()), utf8(c.caption));
+    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), utf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, Lookup,
+    testing::Values(
+        LookupCase{"partial_text_and_buscar", [](auto& w) { w.type(u"cn"), w.clickBuscar(); }, u"", u"cn"},
+        LookupCase{"enter_in_box", [](auto& w) { w.type(u"csn"), w.enter(); }, definitionOf(13), u"csn"},
+        LookupCase{"buscar_any_case", [](auto& w) { w.type(u"Csn"), w.clickBuscar(); }, definitionOf(13), u"Csn"},
+        LookupCase{"enter_in_list_uses_the_box",
+                   [](auto& w) { w.type(u"csn"), w.selectRow(0), w.listKey(vk::Return); }, definitionOf(13),
+                   u"csn"},
+        LookupCase{"no_match_keeps_previous",
+                   [](auto& w) {
+                       w.type(u"csn"), w.enter();
+                       w.clickBox(), w.rt.txtBuscar_SetText(u""), w.type(u"xyz"), w.clickBuscar();
+                   },
+                   definitionOf(13), u"xyz"},
+        LookupCase{"trailing_space_matches_nothing", [](auto& w) { w.type(u"PENTA "), w.clickBuscar(); }, u"",
+                   u"PENTA "},
+        LookupCase{"empty_box", [](auto& w) { w.clickBuscar(), w.enter(), w.listKey(vk::Return); }, u"", u""},
+        LookupCase{"accented_lower_case", [](auto& w) { w.type(u"átomo"), w.clickBuscar(); }, definitionOf(3),
+                   u"átomo"},
+        LookupCase{"residuo_needs_its_accent", [](auto& w) { w.type(u"residuo radiactivo"), w.enter(); }, u"",
+                   u"residuo radiactivo"},
+        LookupCase{"double_click_copies_without_lookup", [](auto& w) { w.doubleClickRow(9); }, u"", u"CETRA"},
+        LookupCase{"double_click_then_enter_in_list",
+                   [](auto& w) { w.doubleClickRow(9), w.listKey(vk::Return); }, definitionOf(9), u"CETRA"},
+        LookupCase{"double_click_then_buscar_replaces_typed_text",
+                   [](auto& w) { w.type(u"pen"), w.doubleClickRow(44), w.clickBuscar(); }, definitionOf(44),
+                   u"PLANES DE ACTUACIÓN MUNICIPAL"},
+        LookupCase{"other_keys_in_list_do_nothing",
+                   [](auto& w) {
+                       w.type(u"csn");
+                       for (int k : {vk::Space, vk::Down, vk::KeyA, vk::Back, vk::Tab})
+                           w.listKey(k);
+                   },
+                   u"", u"csn"},
+        LookupCase{"last_row_found", [](auto& w) { w.type(u"ZONAS DE PLANIFICACIÓN"), w.enter(); },
+                   definitionOf(60), u"ZONAS DE PLANIFICACIÓN"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Lookup, DoubleClickLeavesTheTypeAheadStateAlone)
+{
+    WindowHarness w;
+    w.type(u"ce");
+    const auto indice = w.frm.indice();
+    const auto longitud = w.frm.longitud();
+    w.doubleClickRow(30);
+    EXPECT_EQ(w.frm.indice(), indice);
+    EXPECT_EQ(w.frm.longitud(), longitud);
+    EXPECT_EQ(w.rt.selectedRow(), 30);
+}
+
+TEST(Lookup, EveryTermFindsItsOwnDefinitionInAnyCase)
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        for (bool lower : {false, true}) {
+            WindowHarness w;
+            std::u16string text(kCatalogue[row].term);
+            if (lower)
+                for (char16_t& c : text)
+                    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+                        c = static_cast<char16_t>(c + 32);
+            w.rt.txtBuscar_SetText(text);
+            w.clickBuscar();
+            EXPECT_EQ(utf8(w.rt.caption()), utf8(kCatalogue[row].definition)) << utf8(text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lexidor
