@@ -81,8 +81,9 @@ TEST(Catalogue, MunicipalPlansHaveTheOneLongestDefinition)
     ASSERT_TRUE(pamen.has_value());
     EXPECT_EQ(kCatalogue[*pamen].definition.size(), 331u);
     for (int row = 0; row < kRowCount; ++row) {
-        if (row != *pamen)
+        if (row != *pamen) {
             EXPECT_LT(kCatalogue[row].definition.size(), 331u) << utf8(kCatalogue[row].term);
+        }
     }
 }
 

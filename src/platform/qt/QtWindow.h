@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "FormRuntime.h"
+#include "FrmLexidor.h"
+
+#include <QtGui/QPixmap>
+#include <QtWidgets/QMainWindow>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace lexidor {
+
+// frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, realises
+// the FormRuntime operations on its widgets and turns Qt events into calls of
+// the FrmLexidor handlers. It holds no behaviour of its own.
+class QtWindow final : public QMainWindow, public FormRuntime {
+public:
+    // Creates the window and raises Load. `onEnd` runs once, when the
+    // program ends (Cerrar, or the window's close control).
+    explicit QtWindow(std::function<void()> onEnd);
+    ~QtWindow() override;
+
+    // Shows the window centred on its screen.
+    void showCentred();
+
+    const FrmLexidor& logic() const { return frm_; }
+    bool hasEnded() const { return ended_; }
+
+    // FormRuntime
+    std::u16string txtBuscar_Text() const override;
+    void txtBuscar_SetText(std::u16string_view text) override;
+    void txtBuscar_SetFocus() override;
+    int lstLista_ListCount() const override;
+    void lstLista_SetListIndex(int row) override;
+    void lstLista_SetSelected(int row) override;
+    std::u16string lstLista_Text() const override;
+    void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    std::filesystem::path App_Path() const override;
+    void ChDir(const std::filesystem::path& dir) override;
+    void End() override;
+
+    // The row selected in the list, or -1.
+    int selectedRow() const;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createMenu();
+    void selectRow(int row);
+
+    std::function<void()> onEnd_;
+    FrmLexidor frm_{*this};
+    QPixmap background_;
+    QLabel* lblBuscar_ = nullptr;
+    QLineEdit* txtBuscar_ = nullptr;
+    QListWidget* lstLista_ = nullptr;
+    QLabel* lblDescripcion_ = nullptr;
+    QPushButton* cmdBuscar_ = nullptr;
+    bool activated_ = false;
+    bool ended_ = false;
+    bool boxDoubleClicked_ = false;
+};
+
+}  // namespace lexidor
