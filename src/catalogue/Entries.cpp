@@ -12,8 +12,8 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     /*  1 */ {u"ACCIDENTE NUCLEAR",
              u"ACCIDENTE NUCLEAR: Hecho fortuito, o serie de hechos de un mismo origen, que libera "
              u"material radiactivo de una central por encima de lo autorizado y causa daños. El PEI "
-             u"los clasifica en categorías de la I a la IV; la IV puede exigir medidas para la "
-             u"población. En la escala INES son los niveles 4 a 7."},
+             u"distingue las categorías I a IV; la IV puede exigir medidas para la población. En la "
+             u"escala INES son los niveles 4 a 7."},
     /*  2 */ {u"ACTIVIDAD",
              u"ACTIVIDAD: Número de desintegraciones nucleares espontáneas que se producen en una "
              u"cantidad de material radiactivo por unidad de tiempo. Se mide en bequerelios (antes, "
@@ -91,10 +91,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"que depende del tipo y la calidad de la radiación, ya que no todas las radiaciones "
              u"producen el mismo daño con igual dosis absorbida. Su unidad es el sievert."},
     /* 19 */ {u"ECD",
-             u"ECD: Estación de Clasificación y Descontaminación. Instalación fija ya existente, "
-             u"como un polideportivo, en un municipio fuera de la zona I, cerca de su límite y a no "
-             u"más de 50 km. Allí se recibe, identifica y clasifica a los evacuados y se mide y "
-             u"descontamina a personas y vehículos."},
+             u"ECD: Estación de Clasificación y Descontaminación. Instalación ya existente, como un "
+             u"polideportivo, en un municipio con el casco urbano fuera de la zona I, lo más cerca "
+             u"posible de ella y a no más de 50 km de la central. Allí se recibe y clasifica a los "
+             u"evacuados y se mide y descontamina a personas y vehículos."},
     /* 20 */ {u"EFECTOS GENÉTICOS",
              u"EFECTOS GENÉTICOS: Efectos de la radiación que aparecen en los descendientes de la "
              u"persona expuesta, por daños en sus células reproductoras; también se llaman "
@@ -112,9 +112,9 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"partícula beta."},
     /* 23 */ {u"ESCALA INES",
              u"ESCALA INES: Escala Internacional de Sucesos Nucleares, creada por el OIEA y en uso "
-             u"desde 1990, que clasifica los sucesos por su importancia para la seguridad para "
-             u"informar al público. Del 1 al 3 son incidentes y del 4 al 7, accidentes; el 0 es una "
-             u"desviación sin importancia para la seguridad."},
+             u"desde 1990, que clasifica los sucesos según su importancia para la seguridad, con el "
+             u"fin de informar al público. Del 1 al 3 son incidentes y del 4 al 7, accidentes; el "
+             u"0, una desviación sin importancia para la seguridad."},
     /* 24 */ {u"FISIÓN NUCLEAR",
              u"FISIÓN NUCLEAR: División de un núcleo pesado, como el uranio-235, en dos fragmentos "
              u"radiactivos tras absorber un neutrón. Libera mucha energía en forma de calor y "
@@ -151,29 +151,29 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"contaminados, el transporte sanitario y la atención psicológica."},
     /* 31 */ {u"IRRADIACIÓN EXTERNA",
              u"IRRADIACIÓN EXTERNA: Exposición a la radiación de fuentes situadas fuera del "
-             u"organismo, como la nube radiactiva o el suelo contaminado. Termina al alejarse de la "
-             u"fuente o al interponer un blindaje, y se reduce con menos tiempo, más distancia y "
-             u"más blindaje. No vuelve radiactiva a la persona."},
+             u"organismo, como la nube radiactiva o el suelo contaminado. Cesa al alejarse de la "
+             u"fuente o al interponer un blindaje, y se reduce con menos tiempo de exposición, más "
+             u"distancia y más blindaje. No vuelve radiactiva a la persona."},
     /* 32 */ {u"IRRADIACIÓN INTERNA",
              u"IRRADIACIÓN INTERNA: Exposición causada por sustancias radiactivas que han entrado "
              u"en el organismo por inhalación, ingestión o heridas, es decir, por una contaminación "
-             u"interna. Dura hasta que se eliminan o se desintegran. Su dosis se calcula para 50 "
-             u"años en adultos y hasta 70 en niños."},
+             u"interna. Dura hasta que se eliminan o se desintegran. Se evalúa como la dosis "
+             u"acumulada en 50 años en adultos y hasta en 70 en niños."},
     /* 33 */ {u"NEUTRÓN",
              u"NEUTRÓN: Partícula del núcleo atómico sin carga eléctrica, de masa algo mayor que la "
              u"del protón. Libre es inestable: en unos diez minutos la mitad se transforma en "
-             u"protones. Provoca y mantiene la fisión. Es una radiación muy penetrante que ioniza "
+             u"protones. Provoca y mantiene la fisión. Como radiación, es muy penetrante e ioniza "
              u"de forma indirecta; la frenan el agua y el hormigón."},
     /* 34 */ {u"NIVEL CENTRAL DE RESPUESTA",
              u"NIVEL CENTRAL DE RESPUESTA: Nivel estatal que apoya a los PEN provinciales y se "
-             u"activa con cualquiera de ellos. Lo dirige el director general de Protección Civil y "
-             u"Emergencias. Aporta medios extraordinarios, gestiona la ayuda internacional y avisa "
-             u"al OIEA, a la Unión Europea y a los países vecinos."},
+             u"activa siempre que se activa uno de ellos. Lo dirige el director general de "
+             u"Protección Civil y Emergencias. Aporta medios extraordinarios, gestiona la ayuda "
+             u"internacional y avisa al OIEA, a la Unión Europea y a los países vecinos."},
     /* 35 */ {u"PARTÍCULA ALFA",
-             u"PARTÍCULA ALFA: Núcleo de helio formado por dos protones y dos neutrones, que emiten "
-             u"núcleos pesados como los de uranio, radio o plutonio. Ioniza mucho pero penetra "
-             u"poco: la detiene una hoja de papel o la capa externa de la piel. Es peligrosa si se "
-             u"inhala o se ingiere."},
+             u"PARTÍCULA ALFA: Núcleo de helio formado por dos protones y dos neutrones. La emiten "
+             u"núcleos pesados, como los de uranio, radio o plutonio. Ioniza mucho pero penetra "
+             u"poco: la detiene una hoja de papel o la capa externa de la piel, y en el aire "
+             u"recorre pocos centímetros. Es peligrosa si se inhala o se ingiere."},
     /* 36 */ {u"PARTÍCULA BETA",
              u"PARTÍCULA BETA: Electrón o positrón que emite un núcleo cuando uno de sus neutrones "
              u"se convierte en protón, o al revés. Penetra más que la alfa: recorre metros en el "
@@ -191,11 +191,11 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"PENVA: Plan de Emergencia Nuclear de la provincia de Valencia."},
     /* 42 */ {u"PLAN DE EMERGENCIA EXTERIOR",
              u"PLAN DE EMERGENCIA EXTERIOR: Plan de Emergencia Nuclear (PEN) que organiza la "
-             u"respuesta fuera de la central. Corresponde a la Administración General del Estado, "
-             u"con las comunidades autónomas y los ayuntamientos, y lo dirige el Delegado del "
-             u"Gobierno. Hay uno por provincia con central."},
+             u"respuesta fuera de la central. Hay uno por provincia con central. Corresponde a la "
+             u"Administración General del Estado, con las comunidades autónomas y los "
+             u"ayuntamientos, y lo dirige el Delegado del Gobierno en la comunidad autónoma."},
     /* 43 */ {u"PLAN DE EMERGENCIA INTERIOR",
-             u"PLAN DE EMERGENCIA INTERIOR: Plan de autoprotección del titular de la central (PEI), "
+             u"PLAN DE EMERGENCIA INTERIOR: Plan de autoprotección (PEI) del titular de la central, "
              u"bajo control del CSN. Fija las medidas y los responsables para mitigar un accidente, "
              u"proteger al personal y avisar de inmediato a las autoridades. Clasifica los "
              u"accidentes en categorías de la I a la IV."},
@@ -207,8 +207,8 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     /* 45 */ {u"PROFILAXIS RADIOLÓGICA",
              u"PROFILAXIS RADIOLÓGICA: Medida urgente que consiste en tomar yodo estable, como el "
              u"yoduro potásico, para que el tiroides absorba menos yodo radiactivo. Es más eficaz "
-             u"antes de la incorporación o cuanto antes después; unas horas más tarde aún reduce la "
-             u"absorción a la mitad. Solo se toma por indicación sanitaria."},
+             u"antes de la incorporación o cuanto antes después; tomado unas horas más tarde, aún "
+             u"reduce la absorción a la mitad. Solo por indicación sanitaria."},
     /* 46 */ {u"PROTÓN",
              u"PROTÓN: Partícula del núcleo atómico con carga eléctrica positiva, igual en valor a "
              u"la del electrón pero de signo contrario, y una masa unas 1836 veces mayor que la de "
@@ -248,8 +248,8 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"prepara recomendaciones."},
     /* 54 */ {u"SECTOR DE ATENCIÓN PREFERENTE",
              u"SECTOR DE ATENCIÓN PREFERENTE: Sector de 22,5 grados centrado en la central, hacia "
-             u"donde va el viento, más sus dos vecinos. Su tramo dentro de IB forma, con toda la "
-             u"IA, la zona de atención preferente, donde, en un accidente de categoría IV, se "
+             u"donde va el viento, más sus dos vecinos. Su parte en la subzona IB forma, con toda "
+             u"la IA, la zona de atención preferente, donde, en un accidente de categoría IV, se "
              u"aplican enseguida las medidas de la situación 3, evacuación incluida."},
     /* 55 */ {u"SEGURIDAD ASOCIADA",
              u"SEGURIDAD ASOCIADA: Seguridad ligada a la explotación de la central, y no a su "
@@ -272,14 +272,14 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
              u"se suele usar su milésima parte, el milisievert. El límite de dosis para el público "
              u"es de 1 milisievert al año."},
     /* 59 */ {u"ZONA BAJO CONTROL DEL EXPLOTADOR",
-             u"ZONA BAJO CONTROL DEL EXPLOTADOR: Zona 0. Área de la central más los terrenos que su "
-             u"titular puede usar libremente, por ser suyos o por acuerdo con sus propietarios. Su "
-             u"tamaño lo fija la licencia. Dentro de ella se aplican las medidas del PEI, y queda "
-             u"incluida en la zona I."},
+             u"ZONA BAJO CONTROL DEL EXPLOTADOR: También llamada zona 0: el área de la central más "
+             u"los terrenos que su titular puede usar libremente, por ser suyos o por acuerdo con "
+             u"sus propietarios. Su tamaño lo fija la licencia. Dentro de ella se aplican las "
+             u"medidas del PEI, y queda incluida en la zona I."},
     /* 60 */ {u"ZONAS DE PLANIFICACIÓN",
              u"ZONAS DE PLANIFICACIÓN: Áreas alrededor de la central en las que se planifican las "
              u"medidas de protección. La zona I, de medidas urgentes, es un círculo de 10 km "
-             u"dividido en tres partes: IA (hasta 3 km), IB (de 3 a 5) e IC (de 5 a 10). La zona "
+             u"dividido en las subzonas IA (hasta 3 km), IB (de 3 a 5) e IC (de 5 a 10). La zona "
              u"II, de medidas de larga duración, va de 10 a 30 km."},
 }};
 
