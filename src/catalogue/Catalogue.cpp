@@ -17,4 +17,4 @@ std::optional<int> rowOfTerm(std::u16string_view text)
     return found;
 }
 
-}  // namespace lexidor
+} // namespace lexidor

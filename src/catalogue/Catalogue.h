@@ -22,4 +22,4 @@ extern const std::array<Entry, kRowCount> kCatalogue;
 // The row whose term equals `text` under term comparison, if any.
 std::optional<int> rowOfTerm(std::u16string_view text);
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -33,4 +33,4 @@ std::u16string_view prefixOf(std::u16string_view s, int length) noexcept
     return s.substr(0, static_cast<std::size_t>(length));
 }
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -18,4 +18,4 @@ bool termsEqual(std::u16string_view a, std::u16string_view b) noexcept;
 // A length of zero or less gives the empty text.
 std::u16string_view prefixOf(std::u16string_view s, int length) noexcept;
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -17,36 +17,66 @@ std::vector<std::u16string> catalogueTerms()
         rows.emplace_back(entry.term);
     return rows;
 }
-}  // namespace
+} // namespace
 
 FakeRuntime::FakeRuntime() : rows_(catalogueTerms()) {}
 
 FakeRuntime::FakeRuntime(std::vector<std::u16string> rows) : rows_(std::move(rows)) {}
 
-std::u16string FakeRuntime::txtBuscar_Text() const { return text_; }
+std::u16string FakeRuntime::txtBuscar_Text() const
+{
+    return text_;
+}
 
-void FakeRuntime::txtBuscar_SetText(std::u16string_view text) { text_ = text; }
+void FakeRuntime::txtBuscar_SetText(std::u16string_view text)
+{
+    text_ = text;
+}
 
-void FakeRuntime::txtBuscar_SetFocus() { focus_ = Focus::txtBuscar; }
+void FakeRuntime::txtBuscar_SetFocus()
+{
+    focus_ = Focus::txtBuscar;
+}
 
-int FakeRuntime::lstLista_ListCount() const { return static_cast<int>(rows_.size()); }
+int FakeRuntime::lstLista_ListCount() const
+{
+    return static_cast<int>(rows_.size());
+}
 
-void FakeRuntime::lstLista_SetListIndex(int row) { select(row); }
+void FakeRuntime::lstLista_SetListIndex(int row)
+{
+    select(row);
+}
 
-void FakeRuntime::lstLista_SetSelected(int row) { select(row); }
+void FakeRuntime::lstLista_SetSelected(int row)
+{
+    select(row);
+}
 
 std::u16string FakeRuntime::lstLista_Text() const
 {
     return selected_ < 0 ? std::u16string{} : rows_[static_cast<std::size_t>(selected_)];
 }
 
-void FakeRuntime::lblDescripcion_SetCaption(std::u16string_view caption) { caption_ = caption; }
+void FakeRuntime::lblDescripcion_SetCaption(std::u16string_view caption)
+{
+    caption_ = caption;
+}
 
-std::filesystem::path FakeRuntime::App_Path() const { return appPath_; }
+std::filesystem::path FakeRuntime::App_Path() const
+{
+    return appPath_;
+}
 
-void FakeRuntime::ChDir(const std::filesystem::path& dir) { currentDir_ = dir; }
+void FakeRuntime::ChDir(const std::filesystem::path& dir)
+{
+    currentDir_ = dir;
+}
 
-void FakeRuntime::End() { ended_ = true; }
+void FakeRuntime::End()
+{
+    ended_ = true;
+}
 
 void FakeRuntime::userBackspace()
 {
@@ -69,4 +99,4 @@ void FakeRuntime::select(int row)
     selected_ = row;
 }
 
-}  // namespace lexidor
+} // namespace lexidor

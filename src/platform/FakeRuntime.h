@@ -64,4 +64,4 @@ private:
     std::filesystem::path currentDir_{"/"};
 };
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -52,4 +52,4 @@ protected:
     FormRuntime& operator=(const FormRuntime&) = default;
 };
 
-}  // namespace lexidor
+} // namespace lexidor

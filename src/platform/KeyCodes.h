@@ -11,13 +11,13 @@ inline constexpr int Tab = 9;
 inline constexpr int Return = 13;
 inline constexpr int Shift = 16;
 inline constexpr int Control = 17;
-inline constexpr int Menu = 18;  // Alt
+inline constexpr int Menu = 18; // Alt
 inline constexpr int Pause = 19;
-inline constexpr int Capital = 20;  // Caps Lock
+inline constexpr int Capital = 20; // Caps Lock
 inline constexpr int Escape = 27;
 inline constexpr int Space = 32;
-inline constexpr int Prior = 33;  // Page Up
-inline constexpr int Next = 34;   // Page Down
+inline constexpr int Prior = 33; // Page Up
+inline constexpr int Next = 34;  // Page Down
 inline constexpr int End = 35;
 inline constexpr int Home = 36;
 inline constexpr int Left = 37;
@@ -33,4 +33,4 @@ inline constexpr int F1 = 112;
 inline constexpr int NumLock = 144;
 inline constexpr int ScrollLock = 145;
 
-}  // namespace lexidor::vk
+} // namespace lexidor::vk

@@ -12,29 +12,32 @@ namespace lexidor {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int twipsToPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 
 enum class ControlKind { Label, TextBox, ListBox, CommandButton };
 
 struct ControlDescription {
-    std::string_view name;  // also the widget's object name
+    std::string_view name; // also the widget's object name
     ControlKind kind;
-    std::u16string_view text;  // initial text; a list's rows come from the catalogue
-    int left, top, width, height;  // twips, relative to the client area
+    std::u16string_view text;     // initial text; a list's rows come from the catalogue
+    int left, top, width, height; // twips, relative to the client area
     int tabIndex;
-    std::u16string_view accessibleName;  // what a screen reader says
-    bool framed;                         // a thin single-line border
+    std::u16string_view accessibleName; // what a screen reader says
+    bool framed;                        // a thin single-line border
 };
 
 struct MenuItemDescription {
     std::string_view name;
-    std::u16string_view caption;  // '&' marks the access key
+    std::u16string_view caption; // '&' marks the access key
 };
 
 struct FormDescription {
     std::string_view name;
     std::u16string_view caption;
-    int clientWidth, clientHeight;  // twips
+    int clientWidth, clientHeight; // twips
     MenuItemDescription menu;
     std::array<ControlDescription, 5> controls;
 
@@ -65,4 +68,4 @@ inline constexpr FormDescription kFrmLexidor{
     }},
 };
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -19,11 +19,20 @@ void FrmLexidor::Form_Load()
     rt_.lblDescripcion_SetCaption(u"");
 }
 
-void FrmLexidor::Form_Activate() { rt_.txtBuscar_SetFocus(); }
+void FrmLexidor::Form_Activate()
+{
+    rt_.txtBuscar_SetFocus();
+}
 
-void FrmLexidor::mnuCerrar_Click() { rt_.End(); }
+void FrmLexidor::mnuCerrar_Click()
+{
+    rt_.End();
+}
 
-void FrmLexidor::cmdBuscar_Click() { lookUpDefinition(); }
+void FrmLexidor::cmdBuscar_Click()
+{
+    lookUpDefinition();
+}
 
 void FrmLexidor::lstLista_KeyUp(int keyCode)
 {
@@ -32,7 +41,10 @@ void FrmLexidor::lstLista_KeyUp(int keyCode)
         lookUpDefinition();
 }
 
-void FrmLexidor::lstLista_DblClick() { rt_.txtBuscar_SetText(rt_.lstLista_Text()); }
+void FrmLexidor::lstLista_DblClick()
+{
+    rt_.txtBuscar_SetText(rt_.lstLista_Text());
+}
 
 void FrmLexidor::lookUpDefinition()
 {
@@ -107,4 +119,4 @@ void FrmLexidor::txtBuscar_KeyUp(int keyCode)
     }
 }
 
-}  // namespace lexidor
+} // namespace lexidor

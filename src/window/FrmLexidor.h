@@ -71,4 +71,4 @@ private:
     std::array<std::uint8_t, kHistoryLength> bytHistorial{};
 };
 
-}  // namespace lexidor
+} // namespace lexidor

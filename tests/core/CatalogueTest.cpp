@@ -21,12 +21,23 @@ std::u16string sortKey(std::u16string_view term)
     std::u16string key;
     for (char16_t c : term) {
         switch (c) {
-        case u'Á': key += u'A'; break;
-        case u'É': key += u'E'; break;
-        case u'Í': key += u'I'; break;
-        case u'Ó': key += u'O'; break;
-        case u'Ú': key += u'U'; break;
-        default: key += c;
+        case u'Á':
+            key += u'A';
+            break;
+        case u'É':
+            key += u'E';
+            break;
+        case u'Í':
+            key += u'I';
+            break;
+        case u'Ó':
+            key += u'O';
+            break;
+        case u'Ú':
+            key += u'U';
+            break;
+        default:
+            key += c;
         }
     }
     return key;
@@ -37,8 +48,7 @@ TEST(Catalogue, RowsFollowTheOrderingRule)
     std::vector<std::u16string_view> sorted;
     for (const Entry& e : kCatalogue)
         sorted.push_back(e.term);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](auto a, auto b) { return sortKey(a) < sortKey(b); });
+    std::stable_sort(sorted.begin(), sorted.end(), [](auto a, auto b) { return sortKey(a) < sortKey(b); });
     for (int row = 0; row < kRowCount; ++row)
         EXPECT_EQ(utf8(kCatalogue[row].term), utf8(sorted[row])) << "row " << row;
 }
@@ -123,5 +133,5 @@ TEST(Catalogue, CsnHasTheShortestDefinition)
         EXPECT_GE(e.definition.size(), kCatalogue[13].definition.size()) << utf8(e.term);
 }
 
-}  // namespace
-}  // namespace lexidor
+} // namespace
+} // namespace lexidor

@@ -14,7 +14,10 @@ namespace {
 using test::utf8;
 using test::WindowHarness;
 
-std::u16string definitionOf(int row) { return std::u16string(kCatalogue[row].definition); }
+std::u16string definitionOf(int row)
+{
+    return std::u16string(kCatalogue[row].definition);
+}
 
 TEST(Lifecycle, LoadAndActivateGiveTheStartState)
 {
@@ -46,11 +49,14 @@ TEST(Lifecycle, CerrarEndsTheProgram)
 struct LookupCase {
     const char* name;
     std::function<void(WindowHarness&)> steps;
-    std::u16string caption;  // what the definition area shows afterwards
-    std::u16string text;     // what the search box holds afterwards
+    std::u16string caption; // what the definition area shows afterwards
+    std::u16string text;    // what the search box holds afterwards
 };
 
-void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LookupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Lookup : public testing::TestWithParam<LookupCase> {};
 
@@ -68,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LookupCase{"partial_text_and_buscar", [](auto& w) { w.type(u"cn"), w.clickBuscar(); }, u"", u"cn"},
         LookupCase{"enter_in_box", [](auto& w) { w.type(u"csn"), w.enter(); }, definitionOf(13), u"csn"},
-        LookupCase{"buscar_any_case", [](auto& w) { w.type(u"Csn"), w.clickBuscar(); }, definitionOf(13), u"Csn"},
+        LookupCase{"buscar_any_case", [](auto& w) { w.type(u"Csn"), w.clickBuscar(); }, definitionOf(13),
+                   u"Csn"},
         LookupCase{"enter_in_list_uses_the_box",
                    [](auto& w) { w.type(u"csn"), w.selectRow(0), w.listKey(vk::Return); }, definitionOf(13),
                    u"csn"},
@@ -131,5 +138,5 @@ TEST(Lookup, EveryTermFindsItsOwnDefinitionInAnyCase)
     }
 }
 
-}  // namespace
-}  // namespace lexidor
+} // namespace
+} // namespace lexidor

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "Catalogue.h"
 #include "TermCompare.h"
+#include "Catalogue.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,10 @@ struct EqualCase {
     bool equal;
 };
 
-void PrintTo(const EqualCase& c, std::ostream* os) { *os << utf8(c.a) << " vs " << utf8(c.b); }
+void PrintTo(const EqualCase& c, std::ostream* os)
+{
+    *os << utf8(c.a) << " vs " << utf8(c.b);
+}
 
 class TermsEqual : public testing::TestWithParam<EqualCase> {};
 
@@ -37,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EqualCase{"same", u"CSN", u"CSN", true},
                     EqualCase{"trailing_space", u"CSN ", u"CSN", false},
                     EqualCase{"leading_space", u" CSN", u"CSN", false},
-                    EqualCase{"shorter", u"CS", u"CSN", false}, EqualCase{"empty_vs_term", u"", u"CSN", false},
-                    EqualCase{"both_empty", u"", u"", true},
+                    EqualCase{"shorter", u"CS", u"CSN", false},
+                    EqualCase{"empty_vs_term", u"", u"CSN", false}, EqualCase{"both_empty", u"", u"", true},
                     EqualCase{"accented_lower", u"átomo", u"ÁTOMO", true},
                     EqualCase{"accent_missing", u"ATOMO", u"ÁTOMO", false},
                     EqualCase{"accent_missing_lower", u"atomo", u"ÁTOMO", false},
@@ -109,7 +112,8 @@ TEST_P(RowOfTerm, FindsTheOneEqualTerm)
 INSTANTIATE_TEST_SUITE_P(
     Rows, RowOfTerm,
     testing::Values(RowCase{"first", u"abrs", 0}, RowCase{"last", u"zonas de planificación", 60},
-                    RowCase{"accented", u"Átomo", 3}, RowCase{"residuo_with_accent", u"Resíduo Radiactivo", 51},
+                    RowCase{"accented", u"Átomo", 3},
+                    RowCase{"residuo_with_accent", u"Resíduo Radiactivo", 51},
                     RowCase{"residuo_without_accent", u"residuo radiactivo", std::nullopt},
                     RowCase{"prefix_of_longer_term", u"CECO", std::nullopt},
                     RowCase{"shorter_of_two", u"cecop", 6}, RowCase{"longer_of_two", u"CECOPAL", 7},
@@ -117,5 +121,5 @@ INSTANTIATE_TEST_SUITE_P(
                     RowCase{"trailing_space", u"PENTA ", std::nullopt}, RowCase{"empty", u"", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
-}  // namespace lexidor
+} // namespace
+} // namespace lexidor

@@ -72,4 +72,4 @@ struct WindowHarness {
     }
 };
 
-}  // namespace lexidor::test
+} // namespace lexidor::test

@@ -103,9 +103,8 @@ void Driver::printState() const
 
 void Driver::fail(const QString& why, int lineNumber, const QString& line) const
 {
-    const std::string msg = "{\"error\":" +
-                            jsonString(QStringLiteral("line %1: %2: %3").arg(lineNumber).arg(why, line)) +
-                            "}\n";
+    const std::string msg =
+        "{\"error\":" + jsonString(QStringLiteral("line %1: %2: %3").arg(lineNumber).arg(why, line)) + "}\n";
     std::fwrite(msg.data(), 1, msg.size(), stdout);
     std::fflush(stdout);
     std::exit(2);
@@ -130,7 +129,7 @@ Qt::Key keyForCharacter(char32_t c)
     if ((c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U' ')
         return static_cast<Qt::Key>(c);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<Qt::Key>(c - 0x20);  // Qt names Latin-1 keys by their capital
+        return static_cast<Qt::Key>(c - 0x20); // Qt names Latin-1 keys by their capital
     if (c > 0x20 && c < 0x7F)
         return static_cast<Qt::Key>(c);
     if (c >= 0xA0 && c <= 0xFF)
@@ -141,10 +140,10 @@ Qt::Key keyForCharacter(char32_t c)
 const std::map<QString, Qt::Key>& boxKeys()
 {
     static const std::map<QString, Qt::Key> keys{
-        {QStringLiteral("Enter"), Qt::Key_Return}, {QStringLiteral("Backspace"), Qt::Key_Backspace},
-        {QStringLiteral("Shift"), Qt::Key_Shift},  {QStringLiteral("Left"), Qt::Key_Left},
-        {QStringLiteral("Right"), Qt::Key_Right},  {QStringLiteral("Home"), Qt::Key_Home},
-        {QStringLiteral("End"), Qt::Key_End},      {QStringLiteral("Delete"), Qt::Key_Delete},
+        {QStringLiteral("Enter"), Qt::Key_Return},     {QStringLiteral("Backspace"), Qt::Key_Backspace},
+        {QStringLiteral("Shift"), Qt::Key_Shift},      {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Right"), Qt::Key_Right},      {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("End"), Qt::Key_End},          {QStringLiteral("Delete"), Qt::Key_Delete},
         {QStringLiteral("CapsLock"), Qt::Key_CapsLock}};
     return keys;
 }
@@ -183,7 +182,8 @@ bool Driver::run(const QString& line, int lineNumber)
         for (qsizetype i = 0; i < argument.size(); ++i) {
             char32_t c = argument[i].unicode();
             QString text(argument[i]);
-            if (argument[i].isHighSurrogate() && i + 1 < argument.size() && argument[i + 1].isLowSurrogate()) {
+            if (argument[i].isHighSurrogate() && i + 1 < argument.size() &&
+                argument[i + 1].isLowSurrogate()) {
                 c = QChar::surrogateToUcs4(argument[i], argument[i + 1]);
                 text = argument.mid(i, 2);
                 ++i;
@@ -258,7 +258,7 @@ bool Driver::run(const QString& line, int lineNumber)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

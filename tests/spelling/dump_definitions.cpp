@@ -32,8 +32,14 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // A surrogate without its partner becomes U+FFFD, so the output is always
 // valid UTF-8.
@@ -57,7 +63,7 @@ std::string toUtf8(std::u16string_view text)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {

@@ -33,7 +33,10 @@ QString qs(std::u16string_view text)
     return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-std::u16string u16(const QString& text) { return text.toStdU16String(); }
+std::u16string u16(const QString& text)
+{
+    return text.toStdU16String();
+}
 
 QRect pixelRect(const ControlDescription& c)
 {
@@ -62,7 +65,7 @@ private:
     const QPixmap& picture_;
 };
 
-}  // namespace
+} // namespace
 
 QtWindow::QtWindow(std::function<void()> onEnd)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -233,7 +236,8 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
             }
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -248,13 +252,25 @@ void QtWindow::closeEvent(QCloseEvent* event)
         onEnd_();
 }
 
-std::u16string QtWindow::txtBuscar_Text() const { return u16(txtBuscar_->text()); }
+std::u16string QtWindow::txtBuscar_Text() const
+{
+    return u16(txtBuscar_->text());
+}
 
-void QtWindow::txtBuscar_SetText(std::u16string_view text) { txtBuscar_->setText(qs(text)); }
+void QtWindow::txtBuscar_SetText(std::u16string_view text)
+{
+    txtBuscar_->setText(qs(text));
+}
 
-void QtWindow::txtBuscar_SetFocus() { txtBuscar_->setFocus(Qt::OtherFocusReason); }
+void QtWindow::txtBuscar_SetFocus()
+{
+    txtBuscar_->setFocus(Qt::OtherFocusReason);
+}
 
-int QtWindow::lstLista_ListCount() const { return lstLista_->count(); }
+int QtWindow::lstLista_ListCount() const
+{
+    return lstLista_->count();
+}
 
 void QtWindow::selectRow(int row)
 {
@@ -262,9 +278,15 @@ void QtWindow::selectRow(int row)
     lstLista_->scrollToItem(lstLista_->item(row));
 }
 
-void QtWindow::lstLista_SetListIndex(int row) { selectRow(row); }
+void QtWindow::lstLista_SetListIndex(int row)
+{
+    selectRow(row);
+}
 
-void QtWindow::lstLista_SetSelected(int row) { selectRow(row); }
+void QtWindow::lstLista_SetSelected(int row)
+{
+    selectRow(row);
+}
 
 int QtWindow::selectedRow() const
 {
@@ -278,7 +300,10 @@ std::u16string QtWindow::lstLista_Text() const
     return row < 0 ? std::u16string{} : u16(lstLista_->item(row)->text());
 }
 
-void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption) { lblDescripcion_->setText(qs(caption)); }
+void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption)
+{
+    lblDescripcion_->setText(qs(caption));
+}
 
 std::filesystem::path QtWindow::App_Path() const
 {
@@ -291,6 +316,9 @@ void QtWindow::ChDir(const std::filesystem::path& dir)
     std::filesystem::current_path(dir, ignored);
 }
 
-void QtWindow::End() { close(); }
+void QtWindow::End()
+{
+    close();
+}
 
-}  // namespace lexidor
+} // namespace lexidor

@@ -71,4 +71,4 @@ private:
     bool boxDoubleClicked_ = false;
 };
 
-}  // namespace lexidor
+} // namespace lexidor

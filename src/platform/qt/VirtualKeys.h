@@ -10,4 +10,4 @@ namespace lexidor {
 // (Backspace). A key with no code, such as an accented letter, gives 0.
 int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 
-}  // namespace lexidor
+} // namespace lexidor
