@@ -18,6 +18,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QProxyStyle>
 #include <QtWidgets/QPushButton>
 
 #include <algorithm>
@@ -63,6 +64,18 @@ protected:
 
 private:
     const QPixmap& picture_;
+};
+
+// List rows with the narrow text margins of a classic list box, so the
+// longest term fits the list's width beside its scroll bar.
+class ListRowStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 } // namespace
@@ -143,6 +156,8 @@ void QtWindow::createControls(QWidget* client)
             lstLista_->setDragEnabled(false);
             lstLista_->setUniformItemSizes(true);
             lstLista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            listStyle_ = std::make_unique<ListRowStyle>();
+            lstLista_->setStyle(listStyle_.get());
             for (const Entry& entry : kCatalogue)
                 lstLista_->addItem(qs(entry.term));
             lstLista_->installEventFilter(this);

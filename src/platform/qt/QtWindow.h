@@ -8,11 +8,13 @@
 #include <QtWidgets/QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QStyle;
 
 namespace lexidor {
 
@@ -61,6 +63,7 @@ private:
     std::function<void()> onEnd_;
     FrmLexidor frm_{*this};
     QPixmap background_;
+    std::unique_ptr<QStyle> listStyle_;
     QLabel* lblBuscar_ = nullptr;
     QLineEdit* txtBuscar_ = nullptr;
     QListWidget* lstLista_ = nullptr;

@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: MIT
+# Cross build for 32-bit Windows with Debian's mingw-w64 (g++-mingw-w64-i686).
+# Usage: cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(LEXIDOR_MINGW_PREFIX i686-w64-mingw32 CACHE STRING "Target triplet of the mingw-w64 tools")
+
+# Debian ships the compiler in two thread models; the win32 one needs no
+# winpthread and the program starts no thread, so it is preferred.
+foreach(lang_tool IN ITEMS "C;gcc" "CXX;g++")
+  list(GET lang_tool 0 lang)
+  list(GET lang_tool 1 tool)
+  find_program(LEXIDOR_MINGW_${lang} NAMES ${LEXIDOR_MINGW_PREFIX}-${tool}-win32
+                                            ${LEXIDOR_MINGW_PREFIX}-${tool}-posix
+                                            ${LEXIDOR_MINGW_PREFIX}-${tool})
+  if(NOT LEXIDOR_MINGW_${lang})
+    message(FATAL_ERROR "${LEXIDOR_MINGW_PREFIX}-${tool} not found: apt-get install g++-mingw-w64-i686")
+  endif()
+  set(CMAKE_${lang}_COMPILER ${LEXIDOR_MINGW_${lang}})
+endforeach()
+find_program(CMAKE_RC_COMPILER NAMES ${LEXIDOR_MINGW_PREFIX}-windres REQUIRED)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${LEXIDOR_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+

@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: MIT
+// The real Qt window on the offscreen platform: layout against the form
+// table, focus, close, and the gestures through real events.
+
+#include "Catalogue.h"
+#include "FormDescription.h"
+#include "KeyCodes.h"
+#include "QtWindow.h"
+#include "VirtualKeys.h"
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPushButton>
+
+#include <memory>
+
+using lexidor::QtWindow;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QtWindow> window_;
+    int ends_ = 0;
+
+    template <typename T> T* control(const char* name) const
+    {
+        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* box() const { return control<QLineEdit>("txtBuscar"); }
+    QListWidget* list() const { return control<QListWidget>("lstLista"); }
+    QLabel* definition() const { return control<QLabel>("lblDescripcion"); }
+    void typeText(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(box(), c.toLatin1());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        ends_ = 0;
+        window_ = std::make_unique<QtWindow>([this] { ++ends_; });
+        window_->showCentred();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void clientAreaIsFixedBelowTheMenu()
+    {
+        QWidget* client = window_->centralWidget();
+        QCOMPARE(client->size(), QSize(490, 401));
+        QCOMPARE(client->y(), window_->menuBar()->height());
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QCOMPARE(window_->size(), QSize(490, 401 + window_->menuBar()->height()));
+        const Qt::WindowFlags flags = window_->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Lexidor de Términos"));
+    }
+
+    void controlGeometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::addColumn<QString>("accessibleName");
+        // Pixels at 96 dpi, from the twips of the form table.
+        QTest::newRow("lblBuscar") << "lblBuscar" << QRect(16, 24, 169, 17)
+                                   << QStringLiteral("Escriba la palabra clave a buscar:");
+        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19) << QStringLiteral("Palabra clave");
+        QTest::newRow("lstLista") << "lstLista" << QRect(16, 80, 241, 251) << QStringLiteral("Términos");
+        QTest::newRow("lblDescripcion") << "lblDescripcion" << QRect(272, 80, 201, 249)
+                                        << QStringLiteral("Definición");
+        QTest::newRow("cmdBuscar") << "cmdBuscar" << QRect(96, 352, 81, 25) << QStringLiteral("Buscar");
+    }
+    void controlGeometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QFETCH(QString, accessibleName);
+        auto* widget = window_->findChild<QWidget*>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget(), window_->centralWidget());
+        QCOMPARE(widget->geometry(), pixels);
+        QCOMPARE(widget->accessibleName(), accessibleName);
+    }
+
+    void promptFitsItsLabel()
+    {
+        auto* prompt = control<QLabel>("lblBuscar");
+        QVERIFY(prompt->fontMetrics().horizontalAdvance(prompt->text()) <= prompt->width());
+    }
+
+    void longestDefinitionFits()
+    {
+        const auto row = lexidor::rowOfTerm(u"PLANES DE ACTUACIÓN MUNICIPAL");
+        QVERIFY(row.has_value());
+        box()->setText(QStringLiteral("planes de actuación municipal"));
+        QTest::mouseClick(control<QPushButton>("cmdBuscar"), Qt::LeftButton);
+        QLabel* label = definition();
+        QCOMPARE(label->text().size(), 331);
+        QVERIFY(label->wordWrap());
+        const QRect inside = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(),
+                                                                           label->margin(), label->margin()));
+        const QRect needed = label->fontMetrics().boundingRect(inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                                               label->text());
+        QVERIFY2(needed.height() <= inside.height(),
+                 qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed.height()).arg(inside.height())));
+    }
+
+    void startState()
+    {
+        QCOMPARE(box()->text(), QString());
+        QCOMPARE(definition()->text(), QString());
+        QCOMPARE(list()->count(), 61);
+        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), box());
+        QCOMPARE(list()->item(3)->text(), QStringLiteral("ÁTOMO"));
+        QCOMPARE(list()->item(51)->text(), QStringLiteral("RESÍDUO RADIACTIVO"));
+    }
+
+    void tabOrder()
+    {
+        QWidget* expected[] = {control<QPushButton>("cmdBuscar"), box(), list(), control<QPushButton>("cmdBuscar")};
+        control<QPushButton>("cmdBuscar")->setFocus();
+        for (QWidget* w : expected) {
+            QCOMPARE(QApplication::focusWidget(), w);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+    }
+
+    void reactivationKeepsFocus_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("list") << "lstLista";
+        QTest::newRow("button") << "cmdBuscar";
+        QTest::newRow("box") << "txtBuscar";
+    }
+    void reactivationKeepsFocus()
+    {
+        QFETCH(QString, name);
+        auto* target = window_->findChild<QWidget*>(name);
+        target->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!window_->isActiveWindow());
+        QApplication::setActiveWindow(window_.get());
+        QTRY_VERIFY(window_->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+
+    void cerrarEndsAtOnce_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("alt-c-from-box") << "alt+c box";
+        QTest::newRow("alt-c-from-list") << "alt+c list";
+        QTest::newRow("menu-click") << "menu";
+        QTest::newRow("close-control") << "close";
+    }
+    void cerrarEndsAtOnce()
+    {
+        QFETCH(QString, how);
+        if (how == u"alt+c box") {
+            QTest::keyClick(box(), Qt::Key_C, Qt::AltModifier);
+        } else if (how == u"alt+c list") {
+            list()->setFocus();
+            QTest::keyClick(list(), Qt::Key_C, Qt::AltModifier);
+        } else if (how == u"menu") {
+            QMenuBar* bar = window_->menuBar();
+            QAction* cerrar = bar->actions().value(0);
+            QVERIFY(cerrar && !cerrar->menu());
+            QCOMPARE(cerrar->text(), QStringLiteral("&Cerrar"));
+            QCOMPARE(cerrar->objectName(), QStringLiteral("mnuCerrar"));
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(cerrar).center());
+        } else {
+            window_->close();
+        }
+        QTRY_COMPARE(ends_, 1);
+        QVERIFY(!window_->isVisible());
+        QVERIFY(window_->hasEnded());
+        QCOMPARE(box()->text(), QString());  // Alt+C typed nothing
+    }
+
+    void lookupByRealEvents_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<int>("row");  // row whose definition shows, -1 for none
+        QTest::newRow("enter-in-box") << "csn" << "enter" << 13;
+        QTest::newRow("keypad-enter") << "csn" << "keypad-enter" << 13;
+        QTest::newRow("buscar") << "cetra" << "buscar" << 9;
+        QTest::newRow("partial") << "cn" << "buscar" << -1;
+        QTest::newRow("list-enter-uses-box") << "penta" << "list-enter" << 40;
+        QTest::newRow("space-in-list-does-nothing") << "penta" << "list-space" << -1;
+    }
+    void lookupByRealEvents()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, gesture);
+        QFETCH(int, row);
+        typeText(typed);
+        if (gesture == u"enter")
+            QTest::keyClick(box(), Qt::Key_Return);
+        else if (gesture == u"keypad-enter")
+            QTest::keyClick(box(), Qt::Key_Enter, Qt::KeypadModifier);
+        else if (gesture == u"buscar")
+            QTest::mouseClick(control<QPushButton>("cmdBuscar"), Qt::LeftButton);
+        else if (gesture == u"list-enter")
+            QTest::keyClick(list(), Qt::Key_Return);
+        else
+            QTest::keyClick(list(), Qt::Key_Space);
+        const QString expected =
+            row < 0 ? QString()
+                    : QString::fromStdU16String(std::u16string(lexidor::kCatalogue[std::size_t(row)].definition));
+        QCOMPARE(definition()->text(), expected);
+    }
+
+    void doubleClickCopiesTheRow()
+    {
+        QListWidgetItem* item = list()->item(9);
+        const QPoint centre = list()->visualItemRect(item).center();
+        QTest::mousePress(list()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseRelease(list()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(box()->text(), QStringLiteral("CETRA"));
+        QCOMPARE(definition()->text(), QString());
+    }
+
+    void heldKeyGivesOneKeyUp()
+    {
+        typeText(QStringLiteral("csn"));
+        QCOMPARE(window_->logic().longitud(), 4);
+        // Auto-repeated releases while Shift is held are not KeyUps...
+        for (int i = 0; i < 5; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString(), true);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, QString(), true);
+            QApplication::sendEvent(box(), &press);
+            QApplication::sendEvent(box(), &release);
+        }
+        QCOMPARE(window_->logic().longitud(), 4);
+        // ...the final release is.
+        QTest::keyRelease(box(), Qt::Key_Shift);
+        QCOMPARE(window_->logic().longitud(), 5);
+    }
+
+    void listFollowsAndScrolls()
+    {
+        typeText(QStringLiteral("zona"));
+        QCOMPARE(list()->currentRow(), 59);
+        QVERIFY(list()->viewport()->rect().contains(list()->visualItemRect(list()->item(59))));
+    }
+
+    void virtualKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << 13;
+        QTest::newRow("keypad-enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << 8;
+        QTest::newRow("a") << int(Qt::Key_A) << 0 << 65;
+        QTest::newRow("z") << int(Qt::Key_Z) << 0 << 90;
+        QTest::newRow("0") << int(Qt::Key_0) << 0 << 48;
+        QTest::newRow("9") << int(Qt::Key_9) << 0 << 57;
+        QTest::newRow("keypad-5") << int(Qt::Key_5) << int(Qt::KeypadModifier) << 101;
+        QTest::newRow("shift") << int(Qt::Key_Shift) << 0 << 16;
+        QTest::newRow("control") << int(Qt::Key_Control) << 0 << 17;
+        QTest::newRow("alt") << int(Qt::Key_Alt) << 0 << 18;
+        QTest::newRow("left") << int(Qt::Key_Left) << 0 << 37;
+        QTest::newRow("up") << int(Qt::Key_Up) << 0 << 38;
+        QTest::newRow("right") << int(Qt::Key_Right) << 0 << 39;
+        QTest::newRow("down") << int(Qt::Key_Down) << 0 << 40;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << 32;
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << 46;
+        QTest::newRow("f1") << int(Qt::Key_F1) << 0 << 112;
+        QTest::newRow("capslock") << int(Qt::Key_CapsLock) << 0 << 20;
+        QTest::newRow("a-acute-has-no-code") << int(Qt::Key_Aacute) << 0 << 0;
+        QTest::newRow("dead-acute-has-no-code") << int(Qt::Key_Dead_Acute) << 0 << 0;
+        QTest::newRow("unknown") << int(Qt::Key_unknown) << 0 << 0;
+    }
+    void virtualKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QCOMPARE(lexidor::virtualKeyOf(key, Qt::KeyboardModifiers(modifiers)), code);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
