@@ -265,7 +265,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lexidor"));
+    QtWindow::setApplicationIdentity();
 
     Driver driver;
     std::string raw;

@@ -65,6 +65,9 @@ private Q_SLOTS:
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Lexidor de Términos"));
+        const QPoint offCentre = window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
+        QVERIFY2(std::abs(offCentre.x()) <= 2 && std::abs(offCentre.y()) <= 2,
+                 qPrintable(QStringLiteral("off centre by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void controlGeometry_data()
@@ -295,5 +298,11 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(WindowTest)
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    lexidor::QtWindow::setApplicationIdentity();
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "WindowTest.moc"

@@ -191,6 +191,13 @@ void QtWindow::createControls(QWidget* client)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
 
+void QtWindow::setApplicationIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Lexidor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lexidor.Lexidor"));
+}
+
 void QtWindow::showCentred()
 {
     adjustSize();

@@ -28,6 +28,10 @@ public:
     explicit QtWindow(std::function<void()> onEnd);
     ~QtWindow() override;
 
+    // Name, version and desktop entry of the program, for the desktop and
+    // for screen readers; call once the application object exists.
+    static void setApplicationIdentity();
+
     // Shows the window centred on its screen.
     void showCentred();
 

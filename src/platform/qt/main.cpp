@@ -8,9 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lexidor"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lexidor.Lexidor"));
+    lexidor::QtWindow::setApplicationIdentity();
 
     lexidor::QtWindow window([] { QCoreApplication::quit(); });
     window.showCentred();

@@ -1,0 +1,641 @@
+// SPDX-License-Identifier: MIT
+#include "Win32Window.h"
+
+#include "Catalogue.h"
+#include "Picture.h"
+#include "ResourceIds.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace lexidor {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"LexidorForm";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+constexpr UINT kFirstControlId = 1001;
+// Seen where the picture does not reach, and when it cannot be decoded.
+constexpr COLORREF kBackgroundColour = RGB(0x06, 0x12, 0x2e);
+constexpr COLORREF kLabelColour = RGB(0xff, 0xff, 0xff);
+// Space between a framed label's border and its text.
+constexpr int kLabelMargin = 2;
+
+const wchar_t* wide(const char16_t* text)
+{
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+std::wstring wideString(std::u16string_view text)
+{
+    return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
+}
+
+std::u16string windowText(HWND window)
+{
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+    const int length = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
+}
+
+RECT pixelRect(const ControlDescription& c)
+{
+    const int left = twipsToPixels(c.left);
+    const int top = twipsToPixels(c.top);
+    return {left, top, left + twipsToPixels(c.width), top + twipsToPixels(c.height)};
+}
+
+bool focusable(ControlKind kind)
+{
+    return kind != ControlKind::Label;
+}
+
+void registerClass(HINSTANCE instance, WNDPROC proc)
+{
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, kClassName, &wc))
+        return;
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LEXIDOR), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LEXIDOR), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kClassName;
+    RegisterClassExW(&wc);
+}
+
+// The control class and styles for each kind of control.
+const wchar_t* classOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return L"STATIC";
+    case ControlKind::TextBox:
+        return L"EDIT";
+    case ControlKind::ListBox:
+        return L"LISTBOX";
+    case ControlKind::CommandButton:
+        return L"BUTTON";
+    }
+    return L"STATIC";
+}
+
+DWORD styleOf(ControlKind kind)
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (kind) {
+    case ControlKind::Label:
+        // Drawn by the window, so the text sits straight on the picture.
+        return child | SS_OWNERDRAW | SS_NOPREFIX;
+    case ControlKind::TextBox:
+        return child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+    case ControlKind::ListBox:
+        return child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    case ControlKind::CommandButton:
+        return child | WS_TABSTOP | BS_PUSHBUTTON;
+    }
+    return child;
+}
+
+DWORD exStyleOf(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0;
+}
+
+} // namespace
+
+Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
+    : instance_(instance), onEnd_(std::move(onEnd))
+{
+    registerClass(instance_, &Win32Window::windowProc);
+    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    picture_ = loadPictureResource(instance_, IDR_BACKGROUND);
+
+    RECT frame{0, 0, twipsToPixels(kFrmLexidor.clientWidth), twipsToPixels(kFrmLexidor.clientHeight)};
+    AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
+    const std::wstring caption = wideString(kFrmLexidor.caption);
+    CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+    if (!hwnd_)
+        return;
+    createMenu();
+    fixClientSize();
+    createControls();
+
+    frm_.Form_Load();
+}
+
+Win32Window::~Win32Window()
+{
+    destroying_ = true;
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+    if (picture_)
+        DeleteObject(picture_);
+}
+
+void Win32Window::createMenu()
+{
+    HMENU bar = CreateMenu();
+    const std::wstring caption = wideString(kFrmLexidor.menu.caption);
+    AppendMenuW(bar, MF_STRING, IDM_CERRAR, caption.c_str());
+    SetMenu(hwnd_, bar);
+}
+
+// AdjustWindowRectEx assumes a one-line menu bar of the system's height;
+// correct the frame if the client area came out otherwise.
+void Win32Window::fixClientSize()
+{
+    RECT client{};
+    RECT window{};
+    GetClientRect(hwnd_, &client);
+    GetWindowRect(hwnd_, &window);
+    const int dx = twipsToPixels(kFrmLexidor.clientWidth) - (client.right - client.left);
+    const int dy = twipsToPixels(kFrmLexidor.clientHeight) - (client.bottom - client.top);
+    if (dx != 0 || dy != 0) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Win32Window::createControls()
+{
+    // Created in tab order, so the z-order (what the system's own dialog
+    // navigation and screen readers follow) agrees with it.
+    std::array<std::size_t, kControls> order{};
+    for (std::size_t i = 0; i < kControls; ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return kFrmLexidor.controls[a].tabIndex < kFrmLexidor.controls[b].tabIndex;
+    });
+
+    for (const std::size_t i : order) {
+        const ControlDescription& c = kFrmLexidor.controls[i];
+        const RECT r = pixelRect(c);
+        // A list box shows no window text; it carries the name a screen
+        // reader announces.
+        const std::wstring text = wideString(c.kind == ControlKind::ListBox ? c.accessibleName : c.text);
+        HWND control = CreateWindowExW(exStyleOf(c.kind), classOf(c.kind), text.c_str(), styleOf(c.kind), r.left,
+                                       r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + i)),
+                                       instance_, nullptr);
+        controls_[i] = control;
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+        switch (c.kind) {
+        case ControlKind::TextBox:
+            txtBuscar_ = control;
+            break;
+        case ControlKind::ListBox:
+            lstLista_ = control;
+            for (const Entry& entry : kCatalogue)
+                SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideString(entry.term).c_str()));
+            break;
+        case ControlKind::Label:
+            if (c.framed)
+                lblDescripcion_ = control;
+            break;
+        case ControlKind::CommandButton:
+            break;
+        }
+
+        if (focusable(c.kind)) {
+            originalProcs_[i] = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::controlProc)));
+        }
+    }
+}
+
+void Win32Window::showCentred(int showCommand)
+{
+    if (!hwnd_)
+        return;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT frame{};
+    GetWindowRect(hwnd_, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int x = work.left + std::max(0L, (work.right - work.left - width) / 2);
+    const int y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+}
+
+HWND Win32Window::control(std::string_view name) const
+{
+    for (std::size_t i = 0; i < kControls; ++i) {
+        if (kFrmLexidor.controls[i].name == name)
+            return controls_[i];
+    }
+    return nullptr;
+}
+
+int Win32Window::indexOf(HWND window) const
+{
+    for (std::size_t i = 0; i < kControls; ++i) {
+        if (window && controls_[i] == window)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string_view Win32Window::nameOf(HWND window) const
+{
+    const int i = indexOf(window);
+    return i < 0 ? std::string_view{} : kFrmLexidor.controls[static_cast<std::size_t>(i)].name;
+}
+
+SIZE Win32Window::pictureSize() const
+{
+    BITMAP info{};
+    if (!picture_ || !GetObjectW(picture_, sizeof info, &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}
+
+RECT Win32Window::labelTextRect(std::string_view name) const
+{
+    RECT r{};
+    HWND label = control(name);
+    if (!label)
+        return r;
+    GetClientRect(label, &r);
+    if (label == lblDescripcion_)
+        InflateRect(&r, -(1 + kLabelMargin), -(1 + kLabelMargin));
+    return r;
+}
+
+// --- Messages -------------------------------------------------------------
+
+LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->controls_.fill(nullptr);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->onMessage(msg, wParam, lParam);
+}
+
+LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_ACTIVATE:
+        // Activate belongs to the first activation only. Later activations
+        // give the focus back to the control that had it, so coming back
+        // from another application leaves it where the user left it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (indexOf(GetFocus()) >= 0)
+                focusBeforeDeactivation_ = GetFocus();
+        } else if (!activated_) {
+            activated_ = true;
+            if (!ended_)
+                frm_.Form_Activate();
+        } else if (focusBeforeDeactivation_ && indexOf(focusBeforeDeactivation_) >= 0) {
+            SetFocus(focusBeforeDeactivation_);
+        }
+        return 0;
+
+    case WM_COMMAND:
+        if (ended_)
+            return 0;
+        if (lParam == 0 && LOWORD(wParam) == IDM_CERRAR) {
+            frm_.mnuCerrar_Click();
+        } else if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == control("cmdBuscar")) {
+            frm_.cmdBuscar_Click();
+        }
+        return 0;
+
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_STATIC) {
+            drawLabel(item);
+            return TRUE;
+        }
+        break;
+    }
+
+    case WM_ERASEBKGND:
+        return 1;
+
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paintBackground(dc, ps.rcPaint);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+
+    case WM_DESTROY:
+        if (!ended_) {
+            ended_ = true;
+            if (onEnd_ && !destroying_)
+                onEnd_();
+        }
+        return 0;
+
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Window::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    const int index = self ? self->indexOf(hwnd) : -1;
+    if (index < 0)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return self->onControlMessage(static_cast<std::size_t>(index), msg, wParam, lParam);
+}
+
+LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = controls_[index];
+    const WNDPROC original = originalProcs_[index];
+    auto callOriginal = [&] { return CallWindowProcW(original, hwnd, msg, wParam, lParam); };
+
+    switch (msg) {
+    case WM_KEYDOWN:
+        if (wParam == VK_TAB) {
+            moveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+            return 0;
+        }
+        break;
+
+    case WM_CHAR:
+        // Tab moves the focus and Enter is a KeyUp; neither is text, and a
+        // single-line edit control would only beep at them.
+        if (wParam == L'\t' || wParam == L'\r' || wParam == L'\n' || wParam == 0x1b)
+            return 0;
+        break;
+
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        break;
+
+    case WM_KEYUP: {
+        const LRESULT result = callOriginal();
+        if (ended_)
+            return result;
+        const int keyCode = static_cast<int>(wParam);
+        if (hwnd == txtBuscar_)
+            frm_.txtBuscar_KeyUp(keyCode);
+        else if (hwnd == lstLista_)
+            frm_.lstLista_KeyUp(keyCode);
+        return result;
+    }
+
+    case WM_LBUTTONDBLCLK:
+        if (hwnd == txtBuscar_) {
+            boxDoubleClicked_ = true;
+        } else if (hwnd == lstLista_) {
+            const LRESULT result = callOriginal();
+            // Only a double-click on a row, not on the empty space below
+            // the last one.
+            const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);
+            if (!ended_ && HIWORD(hit) == 0)
+                frm_.lstLista_DblClick();
+            return result;
+        }
+        break;
+
+    case WM_LBUTTONUP:
+        if (hwnd == txtBuscar_) {
+            const LRESULT result = callOriginal();
+            // One Click per click: the release that ends a double-click is
+            // not a second one.
+            const bool second = std::exchange(boxDoubleClicked_, false);
+            RECT client{};
+            GetClientRect(hwnd, &client);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (!second && !ended_ && PtInRect(&client, at))
+                frm_.txtBuscar_Click();
+            return result;
+        }
+        break;
+
+    default:
+        break;
+    }
+    return callOriginal();
+}
+
+// Tab and Shift+Tab walk the focusable controls in tab-index order, round
+// the end. Tabbing into the search box selects its text, as a dialog would.
+void Win32Window::moveFocus(int step)
+{
+    std::array<std::size_t, kControls> order{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < kControls; ++i) {
+        if (focusable(kFrmLexidor.controls[i].kind))
+            order[count++] = i;
+    }
+    std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count), [](std::size_t a, std::size_t b) {
+        return kFrmLexidor.controls[a].tabIndex < kFrmLexidor.controls[b].tabIndex;
+    });
+    if (count == 0)
+        return;
+
+    const int current = indexOf(GetFocus());
+    std::size_t position = 0;
+    for (std::size_t p = 0; p < count; ++p) {
+        if (static_cast<int>(order[p]) == current)
+            position = p;
+    }
+    const auto n = static_cast<std::ptrdiff_t>(count);
+    const std::size_t next = static_cast<std::size_t>(((static_cast<std::ptrdiff_t>(position) + step) % n + n) % n);
+    HWND target = controls_[order[next]];
+    SetFocus(target);
+    if (target == txtBuscar_)
+        SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
+// --- Painting -------------------------------------------------------------
+
+void Win32Window::paintBackground(HDC dc, const RECT& area) const
+{
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const SIZE size = pictureSize();
+    if (picture_) {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, picture_);
+        BitBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    }
+    // Whatever the picture leaves uncovered.
+    HBRUSH fill = CreateSolidBrush(kBackgroundColour);
+    const RECT right{size.cx, 0, client.right, client.bottom};
+    const RECT below{0, size.cy, size.cx, client.bottom};
+    RECT part{};
+    if (IntersectRect(&part, &right, &area))
+        FillRect(dc, &part, fill);
+    if (IntersectRect(&part, &below, &area))
+        FillRect(dc, &part, fill);
+    DeleteObject(fill);
+}
+
+// A label: the part of the picture under it, white text wrapped at word
+// boundaries, and a white frame for lblDescripcion. Drawn off screen and
+// copied in one step, so a new caption never shows over the old one.
+void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
+{
+    const RECT& box = item.rcItem;
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (width <= 0 || height <= 0)
+        return;
+
+    HDC dc = CreateCompatibleDC(item.hDC);
+    HBITMAP canvas = CreateCompatibleBitmap(item.hDC, width, height);
+    HGDIOBJ oldBitmap = SelectObject(dc, canvas);
+
+    // The label's place in the client area, so the picture lines up.
+    POINT origin{0, 0};
+    MapWindowPoints(item.hwndItem, hwnd_, &origin, 1);
+    SetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+    const RECT under{origin.x, origin.y, origin.x + width, origin.y + height};
+    paintBackground(dc, under);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+
+    const bool framed = item.hwndItem == lblDescripcion_;
+    RECT text{0, 0, width, height};
+    if (framed) {
+        HBRUSH white = CreateSolidBrush(kLabelColour);
+        FrameRect(dc, &text, white);
+        DeleteObject(white);
+        InflateRect(&text, -(1 + kLabelMargin), -(1 + kLabelMargin));
+    }
+    const std::u16string caption = windowText(item.hwndItem);
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kLabelColour);
+    DrawTextW(dc, wide(caption.c_str()), static_cast<int>(caption.size()), &text,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+    SelectObject(dc, oldFont);
+
+    BitBlt(item.hDC, box.left, box.top, width, height, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+}
+
+// --- FormRuntime ----------------------------------------------------------
+
+std::u16string Win32Window::txtBuscar_Text() const
+{
+    return windowText(txtBuscar_);
+}
+
+void Win32Window::txtBuscar_SetText(std::u16string_view text)
+{
+    const std::wstring value = wideString(text);
+    SetWindowTextW(txtBuscar_, value.c_str());
+    // The caret goes to the end of the new text.
+    const auto end = static_cast<LPARAM>(value.size());
+    SendMessageW(txtBuscar_, EM_SETSEL, static_cast<WPARAM>(end), end);
+}
+
+void Win32Window::txtBuscar_SetFocus()
+{
+    SetFocus(txtBuscar_);
+}
+
+int Win32Window::lstLista_ListCount() const
+{
+    return static_cast<int>(SendMessageW(lstLista_, LB_GETCOUNT, 0, 0));
+}
+
+// LB_SETCURSEL selects the row and scrolls it into view.
+void Win32Window::selectRow(int row)
+{
+    SendMessageW(lstLista_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+}
+
+void Win32Window::lstLista_SetListIndex(int row)
+{
+    selectRow(row);
+}
+
+void Win32Window::lstLista_SetSelected(int row)
+{
+    selectRow(row);
+}
+
+int Win32Window::selectedRow() const
+{
+    const LRESULT row = SendMessageW(lstLista_, LB_GETCURSEL, 0, 0);
+    return row == LB_ERR ? -1 : static_cast<int>(row);
+}
+
+std::u16string Win32Window::lstLista_Text() const
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return {};
+    const LRESULT length = SendMessageW(lstLista_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR)
+        return {};
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const LRESULT copied =
+        SendMessageW(lstLista_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
+{
+    const std::wstring value = wideString(caption);
+    SetWindowTextW(lblDescripcion_, value.c_str());
+    InvalidateRect(lblDescripcion_, nullptr, FALSE);
+}
+
+std::filesystem::path Win32Window::App_Path() const
+{
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::filesystem::path(buffer).parent_path();
+}
+
+void Win32Window::ChDir(const std::filesystem::path& dir)
+{
+    SetCurrentDirectoryW(dir.c_str());
+}
+
+void Win32Window::End()
+{
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+} // namespace lexidor

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "FormDescription.h"
+#include "FormRuntime.h"
+#include "FrmLexidor.h"
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+namespace lexidor {
+
+// frmLexidor on plain Win32: a top-level window built from kFrmLexidor with
+// real EDIT, LISTBOX, STATIC and BUTTON controls. It realises the FormRuntime
+// operations on those controls and turns their messages into calls of the
+// FrmLexidor handlers; it holds no behaviour of its own.
+//
+// Messages used: WM_KEYUP of the edit and the list (subclassed) for KeyUp,
+// WM_LBUTTONUP of the edit for Click, WM_LBUTTONDBLCLK on a list row for
+// DblClick, BN_CLICKED for the button, WM_COMMAND of the menu for Cerrar, and
+// the window's first WM_ACTIVATE for Activate.
+class Win32Window final : public FormRuntime {
+public:
+    // Creates the window (hidden) and its controls, and raises Load. `onEnd`
+    // runs once when the window goes away by Cerrar, the close control or
+    // End; not when the object is destroyed while the window still exists.
+    Win32Window(HINSTANCE instance, std::function<void()> onEnd);
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    // Shows the window centred on the work area of the primary screen; the
+    // first activation raises Activate.
+    void showCentred(int showCommand);
+
+    HWND handle() const { return hwnd_; }
+    const FrmLexidor& logic() const { return frm_; }
+    bool hasEnded() const { return ended_; }
+
+    // The control with the given object name (txtBuscar, lstLista, ...), or
+    // nullptr; and the object name of a control, or "" for any other window.
+    HWND control(std::string_view name) const;
+    std::string_view nameOf(HWND window) const;
+
+    // The row selected in the list, or -1.
+    int selectedRow() const;
+
+    // Where a label draws its text, in the label's client coordinates.
+    RECT labelTextRect(std::string_view name) const;
+    // The font of the controls and the size of the decoded background
+    // picture (0 by 0 when it could not be decoded).
+    HFONT font() const { return font_; }
+    SIZE pictureSize() const;
+
+    // FormRuntime
+    std::u16string txtBuscar_Text() const override;
+    void txtBuscar_SetText(std::u16string_view text) override;
+    void txtBuscar_SetFocus() override;
+    int lstLista_ListCount() const override;
+    void lstLista_SetListIndex(int row) override;
+    void lstLista_SetSelected(int row) override;
+    std::u16string lstLista_Text() const override;
+    void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    std::filesystem::path App_Path() const override;
+    void ChDir(const std::filesystem::path& dir) override;
+    void End() override;
+
+private:
+    static constexpr std::size_t kControls = kFrmLexidor.controls.size();
+
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
+    void createMenu();
+    void createControls();
+    void fixClientSize();
+    void paintBackground(HDC dc, const RECT& area) const;
+    void drawLabel(const DRAWITEMSTRUCT& item) const;
+    void moveFocus(int step);
+    void selectRow(int row);
+    int indexOf(HWND window) const;
+
+    HINSTANCE instance_;
+    std::function<void()> onEnd_;
+    FrmLexidor frm_{*this};
+    HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;
+    HBITMAP picture_ = nullptr;
+    std::array<HWND, kControls> controls_{};
+    std::array<WNDPROC, kControls> originalProcs_{};
+    HWND txtBuscar_ = nullptr;
+    HWND lstLista_ = nullptr;
+    HWND lblDescripcion_ = nullptr;
+    HWND focusBeforeDeactivation_ = nullptr;
+    bool activated_ = false;
+    bool ended_ = false;
+    bool destroying_ = false;
+    bool boxDoubleClicked_ = false;
+};
+
+} // namespace lexidor
