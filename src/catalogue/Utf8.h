@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lexidor {
+
+// UTF-16 to UTF-8, without locale. Surrogate pairs become one code point; a
+// lone surrogate becomes U+FFFD.
+std::string toUtf8(std::u16string_view text);
+
+}  // namespace lexidor
