@@ -12,11 +12,21 @@ endif
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev \
             hunspell hunspell-es xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 \
-            desktop-file-utils appstream icoutils fonts-dejavu-core clang-format
+            desktop-file-utils appstream icoutils fonts-dejavu-core clang-format strace
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test screenshot format clean
+# The sanitizer build and the fuzzer each have a tree of their own; the fuzzer
+# needs clang and its libFuzzer runtime.
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD     ?= build-fuzz
+FUZZ_SECONDS   ?= 60
+FUZZ_PACKAGES  := cmake make clang-14 libclang-rt-14-dev llvm-14
+
+WIN32_BUILD    ?= build-win32
+
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz windows screenshot \
+        screenshot-windows format clean
 
 all: build
 
@@ -28,6 +38,11 @@ deps:
 	    $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+
+# The Windows build and its tests under Wine need the cross compiler and Wine
+# (with its 32-bit part); `make test` installs them too.
+test-deps:
+	bash tests/win32/install-deps.sh
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
@@ -43,8 +58,34 @@ run: build
 	    $(BUILD)/src/platform/qt/lexidor; \
 	fi
 
-test: build
+test: test-deps build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+# Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DLEXIDOR_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
+
+# The window logic under libFuzzer for FUZZ_SECONDS; new inputs it finds go to
+# $(FUZZ_BUILD)/corpus, the seeds in tests/fuzz/corpus stay as they are.
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	CXX=clang++-14 cmake -S tests/fuzz -B $(FUZZ_BUILD)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/lexidor_fuzz_window -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus tests/fuzz/corpus
+
+# lexidor.exe: one 32-bit Windows program, nothing to install beside it.
+windows: test-deps
+	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=MinSizeRel -DLEXIDOR_TESTS=OFF -DLEXIDOR_QT=OFF $(CMAKE_ARGS)
+	cmake --build $(WIN32_BUILD) -j$(JOBS)
+	@echo "built $(WIN32_BUILD)/src/platform/win32/lexidor.exe"
+
+screenshot-windows: windows
+	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/platform/win32/lexidor.exe docs/lexidor-windows.png
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/platform/qt/lexidor docs/lexidor.png

@@ -63,12 +63,12 @@ void FakeRuntime::lblDescripcion_SetCaption(std::u16string_view caption)
     caption_ = caption;
 }
 
-std::filesystem::path FakeRuntime::App_Path() const
+std::u16string FakeRuntime::App_Path() const
 {
     return appPath_;
 }
 
-void FakeRuntime::ChDir(const std::filesystem::path& dir)
+void FakeRuntime::ChDir(std::u16string_view dir)
 {
     currentDir_ = dir;
 }

@@ -32,8 +32,8 @@ public:
 
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
 
-    std::filesystem::path App_Path() const override;
-    void ChDir(const std::filesystem::path& dir) override;
+    std::u16string App_Path() const override;
+    void ChDir(std::u16string_view dir) override;
     void End() override;
 
     // What a test looks at.
@@ -41,11 +41,11 @@ public:
     const std::u16string& caption() const { return caption_; }
     Focus focus() const { return focus_; }
     bool ended() const { return ended_; }
-    const std::filesystem::path& currentDir() const { return currentDir_; }
+    const std::u16string& currentDir() const { return currentDir_; }
 
     // What a user does to the controls directly, before the event reaches
     // the logic: typing edits the box, a click on a row selects it.
-    void setAppPath(std::filesystem::path path) { appPath_ = std::move(path); }
+    void setAppPath(std::u16string path) { appPath_ = std::move(path); }
     void userTypes(std::u16string_view text) { text_ += text; }
     void userBackspace();
     void userSelectsRow(int row);
@@ -60,8 +60,8 @@ private:
     int selected_ = -1;
     Focus focus_ = Focus::None;
     bool ended_ = false;
-    std::filesystem::path appPath_{"/opt/lexidor/bin"};
-    std::filesystem::path currentDir_{"/"};
+    std::u16string appPath_{u"/opt/lexidor/bin"};
+    std::u16string currentDir_{u"/"};
 };
 
 } // namespace lexidor

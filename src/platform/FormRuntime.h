@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -42,8 +41,8 @@ public:
     // The process: the directory holding the executable, a change of the
     // current directory, and an immediate end of the program (the window
     // closes and no further handler runs).
-    virtual std::filesystem::path App_Path() const = 0;
-    virtual void ChDir(const std::filesystem::path& dir) = 0;
+    virtual std::u16string App_Path() const = 0;
+    virtual void ChDir(std::u16string_view dir) = 0;
     virtual void End() = 0;
 
 protected:

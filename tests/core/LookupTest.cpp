@@ -22,12 +22,12 @@ std::u16string definitionOf(int row)
 TEST(Lifecycle, LoadAndActivateGiveTheStartState)
 {
     FakeRuntime rt;
-    rt.setAppPath("/usr/lib/lexidor");
+    rt.setAppPath(u"/usr/lib/lexidor");
     rt.txtBuscar_SetText(u"old text");
     rt.lblDescripcion_SetCaption(u"old caption");
     FrmLexidor frm(rt);
     frm.Form_Load();
-    EXPECT_EQ(rt.currentDir(), "/usr/lib/lexidor");
+    EXPECT_EQ(utf8(rt.currentDir()), "/usr/lib/lexidor");
     EXPECT_EQ(utf8(rt.txtBuscar_Text()), "");
     EXPECT_EQ(utf8(rt.caption()), "");
     EXPECT_EQ(rt.selectedRow(), -1);

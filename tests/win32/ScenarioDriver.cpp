@@ -5,6 +5,7 @@
 // JSON line after each command. Same commands and output as the Qt driver
 // (tests/scenarios/README.md).
 
+#include "Utf8.h"
 #include "Win32Window.h"
 
 #include <commctrl.h>
@@ -24,34 +25,6 @@ namespace {
 using lexidor::Win32Window;
 
 // --- Text -------------------------------------------------------------------
-
-std::string utf8(std::u16string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 std::u16string utf16(std::string_view text)
 {
@@ -89,13 +62,13 @@ std::string jsonString(std::u16string_view text)
             std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
             out += buf;
         } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            out += utf8(text.substr(i, 2));
+            out += lexidor::toUtf8(text.substr(i, 2));
             ++i;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
             out += buf;
         } else {
-            out += utf8(text.substr(i, 1));
+            out += lexidor::toUtf8(text.substr(i, 1));
         }
     }
     return out + "\"";
@@ -104,7 +77,8 @@ std::string jsonString(std::u16string_view text)
 std::u16string windowText(HWND window)
 {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-    const int length = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
+    const int length =
+        GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
 }
@@ -153,9 +127,11 @@ struct Key {
 };
 
 constexpr Key kBoxKeys[] = {
-    {"Enter", VK_RETURN, L'\r', false},   {"Backspace", VK_BACK, L'\b', false}, {"Shift", VK_SHIFT, 0, false},
-    {"Left", VK_LEFT, 0, true},           {"Right", VK_RIGHT, 0, true},         {"Home", VK_HOME, 0, true},
-    {"End", VK_END, 0, true},             {"Delete", VK_DELETE, 0, true},       {"CapsLock", VK_CAPITAL, 0, false},
+    {"Enter", VK_RETURN, L'\r', false}, {"Backspace", VK_BACK, L'\b', false},
+    {"Shift", VK_SHIFT, 0, false},      {"Left", VK_LEFT, 0, true},
+    {"Right", VK_RIGHT, 0, true},       {"Home", VK_HOME, 0, true},
+    {"End", VK_END, 0, true},           {"Delete", VK_DELETE, 0, true},
+    {"CapsLock", VK_CAPITAL, 0, false},
 };
 
 constexpr Key kListKeys[] = {
@@ -325,8 +301,8 @@ void Driver::scrollIntoView(HWND list, int row)
 // Another program's window takes the activation, then gives it back.
 void Driver::activateAnotherWindow()
 {
-    HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
-                                 instance_, nullptr);
+    HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
+                                 nullptr, instance_, nullptr);
     SetForegroundWindow(other);
     SetActiveWindow(other);
     settle();

@@ -10,7 +10,7 @@ SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
 
 packages="g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine64 wine32:i386 fonts-wine \
-icoutils xvfb xauth xdotool x11-utils imagemagick cmake make"
+icoutils fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick cmake make"
 
 installed() {
     dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -q '^install ok installed'

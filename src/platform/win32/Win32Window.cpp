@@ -15,6 +15,9 @@ namespace lexidor {
 
 namespace {
 
+// Drive letters compare without regard to case; no locale involved.
+wchar_t towupperAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
+
 constexpr wchar_t kClassName[] = L"LexidorForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
@@ -38,7 +41,8 @@ std::wstring wideString(std::u16string_view text)
 std::u16string windowText(HWND window)
 {
     std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-    const int length = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
+    const int length =
+        GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(length, 0)));
     return text;
 }
@@ -48,6 +52,71 @@ RECT pixelRect(const ControlDescription& c)
     const int left = twipsToPixels(c.left);
     const int top = twipsToPixels(c.top);
     return {left, top, left + twipsToPixels(c.width), top + twipsToPixels(c.height)};
+}
+
+bool isHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Backspace and Delete remove a character beyond the Basic Multilingual
+// Plane as a whole: with the caret next to a surrogate pair and nothing
+// selected, select the pair first, so the edit control deletes both halves
+// (some versions of it delete one code unit only).
+void selectWholeCharacter(HWND edit, bool before)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start != end)
+        return;
+    const std::u16string text = windowText(edit);
+    if (before && start >= 2 && start <= text.size() && isLowSurrogate(text[start - 1]) &&
+        isHighSurrogate(text[start - 2])) {
+        SendMessageW(edit, EM_SETSEL, start - 2, start);
+    } else if (!before && start + 2 <= text.size() && isHighSurrogate(text[start]) &&
+               isLowSurrogate(text[start + 1])) {
+        SendMessageW(edit, EM_SETSEL, start, start + 2);
+    }
+}
+
+// The arrow keys step over a surrogate pair as over any one character.
+void keepCaretOffSurrogatePair(HWND edit, int direction)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::u16string text = windowText(edit);
+    if (start != end || start == 0 || start >= text.size())
+        return;
+    if (isHighSurrogate(text[start - 1]) && isLowSurrogate(text[start])) {
+        const DWORD caret = direction < 0 ? start - 1 : start + 1;
+        SendMessageW(edit, EM_SETSEL, caret, caret);
+    }
+}
+
+// Drops the selection and leaves the caret where it was, at whichever end
+// of the selection that is.
+void collapseSelectionToCaret(HWND edit)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (start == end)
+        return;
+    DWORD caret = end;
+    POINT at{};
+    if (GetCaretPos(&at)) {
+        const LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(at.x, at.y));
+        if (LOWORD(hit) == start)
+            caret = start;
+    }
+    SendMessageW(edit, EM_SETSEL, caret, caret);
 }
 
 bool focusable(ControlKind kind)
@@ -65,8 +134,9 @@ void registerClass(HINSTANCE instance, WNDPROC proc)
     wc.hInstance = instance;
     wc.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LEXIDOR), IMAGE_ICON,
                                              GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LEXIDOR), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hIconSm =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_LEXIDOR), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);
@@ -105,6 +175,22 @@ DWORD styleOf(ControlKind kind)
     return child;
 }
 
+// The controls' indices in kFrmLexidor, in tab-index order.
+std::array<std::size_t, kFrmLexidor.controls.size()> tabOrder()
+{
+    std::array<std::size_t, kFrmLexidor.controls.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        for (std::size_t j = i; j > 0; --j) {
+            if (kFrmLexidor.controls[order[j - 1]].tabIndex <= kFrmLexidor.controls[order[j]].tabIndex)
+                break;
+            std::swap(order[j - 1], order[j]);
+        }
+    }
+    return order;
+}
+
 DWORD exStyleOf(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0;
@@ -116,7 +202,14 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     : instance_(instance), onEnd_(std::move(onEnd))
 {
     registerClass(instance_, &Win32Window::windowProc);
-    font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // The form sets no font, so the controls use the platform's classic
+    // dialog font, 8-point MS Sans Serif, for which the layout is made: the
+    // prompt fits its label on one line. Where that face is missing the
+    // system maps it to a metric-compatible one.
+    font_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+    if (!font_)
+        font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     picture_ = loadPictureResource(instance_, IDR_BACKGROUND);
 
     RECT frame{0, 0, twipsToPixels(kFrmLexidor.clientWidth), twipsToPixels(kFrmLexidor.clientHeight)};
@@ -140,6 +233,8 @@ Win32Window::~Win32Window()
         DestroyWindow(hwnd_);
     if (picture_)
         DeleteObject(picture_);
+    if (font_)
+        DeleteObject(font_); // a stock font ignores this
 }
 
 void Win32Window::createMenu()
@@ -170,21 +265,14 @@ void Win32Window::createControls()
 {
     // Created in tab order, so the z-order (what the system's own dialog
     // navigation and screen readers follow) agrees with it.
-    std::array<std::size_t, kControls> order{};
-    for (std::size_t i = 0; i < kControls; ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return kFrmLexidor.controls[a].tabIndex < kFrmLexidor.controls[b].tabIndex;
-    });
-
-    for (const std::size_t i : order) {
+    for (const std::size_t i : tabOrder()) {
         const ControlDescription& c = kFrmLexidor.controls[i];
         const RECT r = pixelRect(c);
         // A list box shows no window text; it carries the name a screen
         // reader announces.
         const std::wstring text = wideString(c.kind == ControlKind::ListBox ? c.accessibleName : c.text);
-        HWND control = CreateWindowExW(exStyleOf(c.kind), classOf(c.kind), text.c_str(), styleOf(c.kind), r.left,
-                                       r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+        HWND control = CreateWindowExW(exStyleOf(c.kind), classOf(c.kind), text.c_str(), styleOf(c.kind),
+                                       r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + i)),
                                        instance_, nullptr);
         controls_[i] = control;
@@ -197,7 +285,8 @@ void Win32Window::createControls()
         case ControlKind::ListBox:
             lstLista_ = control;
             for (const Entry& entry : kCatalogue)
-                SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideString(entry.term).c_str()));
+                SendMessageW(control, LB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(wideString(entry.term).c_str()));
             break;
         case ControlKind::Label:
             if (c.framed)
@@ -208,8 +297,8 @@ void Win32Window::createControls()
         }
 
         if (focusable(c.kind)) {
-            originalProcs_[i] = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::controlProc)));
+            originalProcs_[i] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::controlProc)));
         }
     }
 }
@@ -380,6 +469,21 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
             moveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
             return 0;
         }
+        if (wParam == VK_DELETE && hwnd == txtBuscar_)
+            selectWholeCharacter(hwnd, false);
+        if ((wParam == VK_LEFT || wParam == VK_RIGHT) && hwnd == txtBuscar_) {
+            const LRESULT result = callOriginal();
+            keepCaretOffSurrogatePair(hwnd, wParam == VK_LEFT ? -1 : 1);
+            return result;
+        }
+        break;
+
+    case WM_KILLFOCUS:
+        // Moving to another control of the window leaves the search box
+        // with a caret and no selection; switching to another application
+        // keeps the selection for when the user comes back.
+        if (hwnd == txtBuscar_ && indexOf(reinterpret_cast<HWND>(wParam)) >= 0)
+            collapseSelectionToCaret(hwnd);
         break;
 
     case WM_CHAR:
@@ -387,6 +491,8 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
         // single-line edit control would only beep at them.
         if (wParam == L'\t' || wParam == L'\r' || wParam == L'\n' || wParam == 0x1b)
             return 0;
+        if (wParam == L'\b' && hwnd == txtBuscar_)
+            selectWholeCharacter(hwnd, true);
         break;
 
     case WM_NCDESTROY:
@@ -446,13 +552,10 @@ void Win32Window::moveFocus(int step)
 {
     std::array<std::size_t, kControls> order{};
     std::size_t count = 0;
-    for (std::size_t i = 0; i < kControls; ++i) {
+    for (const std::size_t i : tabOrder()) {
         if (focusable(kFrmLexidor.controls[i].kind))
             order[count++] = i;
     }
-    std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count), [](std::size_t a, std::size_t b) {
-        return kFrmLexidor.controls[a].tabIndex < kFrmLexidor.controls[b].tabIndex;
-    });
     if (count == 0)
         return;
 
@@ -463,7 +566,8 @@ void Win32Window::moveFocus(int step)
             position = p;
     }
     const auto n = static_cast<std::ptrdiff_t>(count);
-    const std::size_t next = static_cast<std::size_t>(((static_cast<std::ptrdiff_t>(position) + step) % n + n) % n);
+    const std::size_t next =
+        static_cast<std::size_t>(((static_cast<std::ptrdiff_t>(position) + step) % n + n) % n);
     HWND target = controls_[order[next]];
     SetFocus(target);
     if (target == txtBuscar_)
@@ -611,7 +715,7 @@ void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
     InvalidateRect(lblDescripcion_, nullptr, FALSE);
 }
 
-std::filesystem::path Win32Window::App_Path() const
+std::u16string Win32Window::App_Path() const
 {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -624,12 +728,30 @@ std::filesystem::path Win32Window::App_Path() const
         }
         buffer.resize(buffer.size() * 2);
     }
-    return std::filesystem::path(buffer).parent_path();
+    // The folder that holds the program; a drive's root keeps its backslash.
+    std::size_t cut = buffer.find_last_of(L"\\/");
+    if (cut == std::wstring::npos)
+        return {};
+    if (cut == 2 && buffer[1] == L':')
+        ++cut;
+    return std::u16string(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(cut));
 }
 
-void Win32Window::ChDir(const std::filesystem::path& dir)
+// Like the classic ChDir: on another drive than the current one, it sets that
+// drive's current folder and leaves the current drive as it was.
+void Win32Window::ChDir(std::u16string_view dir)
 {
-    SetCurrentDirectoryW(dir.c_str());
+    const std::wstring target(dir.begin(), dir.end());
+    wchar_t current[MAX_PATH + 1] = {};
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH + 1, current);
+    const bool targetHasDrive = target.size() >= 2 && target[1] == L':';
+    const bool currentHasDrive = length >= 2 && current[1] == L':';
+    if (targetHasDrive && currentHasDrive && towupperAscii(target[0]) != towupperAscii(current[0])) {
+        const wchar_t variable[] = {L'=', towupperAscii(target[0]), L':', L'\0'};
+        SetEnvironmentVariableW(variable, target.c_str());
+        return;
+    }
+    SetCurrentDirectoryW(target.c_str());
 }
 
 void Win32Window::End()

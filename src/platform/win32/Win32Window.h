@@ -64,8 +64,8 @@ public:
     void lstLista_SetSelected(int row) override;
     std::u16string lstLista_Text() const override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
-    std::filesystem::path App_Path() const override;
-    void ChDir(const std::filesystem::path& dir) override;
+    std::u16string App_Path() const override;
+    void ChDir(std::u16string_view dir) override;
     void End() override;
 
 private:

@@ -1,0 +1,106 @@
+# SPDX-License-Identifier: MIT
+# The 32-bit Windows program, built and tested from the Linux build tree.
+#
+# When the mingw-w64 cross compiler is found, the Windows tree is configured
+# and built in ${CMAKE_BINARY_DIR}/win32 with cmake/mingw-w64-i686.cmake, as
+# part of the normal build. ctest then runs, under Wine:
+#   win32.scenario.NAME  every tests/scenarios/NAME.scenario through
+#                        lexidor-scenario.exe, compared with NAME.expected
+#   win32.window         lexidor-window-test.exe (layout, picture, fonts)
+#   win32.resources      icon, picture and version record (icoutils)
+#   win32.imports        the programs import only system DLLs
+# Without the cross compiler, Wine or icoutils, one test says what is missing
+# and reports itself skipped. tests/win32/install-deps.sh installs them all.
+
+# Not in the sanitizer tree either: the Windows programs are built without
+# sanitizers, so that tree would only build and test them a second time.
+if(WIN32 OR CMAKE_CROSSCOMPILING OR LEXIDOR_SANITIZE)
+  return()
+endif()
+
+find_program(LEXIDOR_MINGW_CXX NAMES i686-w64-mingw32-g++-win32 i686-w64-mingw32-g++-posix i686-w64-mingw32-g++)
+find_program(LEXIDOR_MINGW_OBJDUMP NAMES i686-w64-mingw32-objdump)
+find_program(LEXIDOR_WINE NAMES wine)
+find_program(LEXIDOR_WRESTOOL NAMES wrestool)
+find_program(LEXIDOR_ICOTOOL NAMES icotool)
+
+set(LEXIDOR_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+set(lexidor_win32_bin ${LEXIDOR_WIN32_DIR}/src/platform/win32)
+set(lexidor_win32_tests ${PROJECT_SOURCE_DIR}/tests/win32)
+
+if(LEXIDOR_MINGW_CXX)
+  include(ExternalProject)
+  ExternalProject_Add(lexidor_windows
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${LEXIDOR_WIN32_DIR}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-i686.cmake
+               -DCMAKE_BUILD_TYPE=MinSizeRel
+               -DLEXIDOR_TESTS=OFF
+               -DLEXIDOR_QT=OFF
+               -DLEXIDOR_WERROR=${LEXIDOR_WERROR}
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${lexidor_win32_bin}/lexidor.exe
+                     ${lexidor_win32_bin}/lexidor-scenario.exe
+                     ${lexidor_win32_bin}/lexidor-window-test.exe)
+endif()
+
+if(NOT LEXIDOR_TESTS)
+  return()
+endif()
+
+set(lexidor_win32_missing "")
+if(NOT LEXIDOR_MINGW_CXX OR NOT LEXIDOR_MINGW_OBJDUMP)
+  string(APPEND lexidor_win32_missing " the cross compiler (g++-mingw-w64-i686);")
+endif()
+if(NOT LEXIDOR_WINE)
+  string(APPEND lexidor_win32_missing " Wine (wine, wine32:i386);")
+endif()
+if(NOT LEXIDOR_WRESTOOL OR NOT LEXIDOR_ICOTOOL)
+  string(APPEND lexidor_win32_missing " icoutils;")
+endif()
+
+if(lexidor_win32_missing)
+  # Nothing fails silently and nothing passes silently: one skipped test
+  # that says why the Windows tests did not run.
+  add_test(NAME win32.skipped
+           COMMAND sh -c "echo 'Windows tests not run, missing:${lexidor_win32_missing} run tests/win32/install-deps.sh'; exit 77")
+  set_tests_properties(win32.skipped PROPERTIES SKIP_RETURN_CODE 77)
+  return()
+endif()
+
+# One Wine prefix for the whole run, made by the first test and reused.
+set(lexidor_wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
+set(lexidor_wine bash ${lexidor_win32_tests}/wine-run.sh ${lexidor_wine_prefix})
+
+add_test(NAME win32.prefix COMMAND ${lexidor_wine} setup headless)
+set_tests_properties(win32.prefix PROPERTIES FIXTURES_SETUP lexidor_wine TIMEOUT 300)
+add_test(NAME win32.wineserver-stop COMMAND ${lexidor_wine} stop)
+set_tests_properties(win32.wineserver-stop PROPERTIES FIXTURES_CLEANUP lexidor_wine)
+
+file(GLOB lexidor_win32_scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/scenarios/*.scenario)
+foreach(scenario IN LISTS lexidor_win32_scenarios)
+  get_filename_component(name ${scenario} NAME_WE)
+  add_test(NAME win32.scenario.${name}
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/scenario/run-scenario.sh
+                   ${lexidor_win32_bin}/lexidor-scenario.exe ${scenario}
+                   ${PROJECT_SOURCE_DIR}/tests/scenarios/${name}.expected
+                   ${lexidor_wine} run)
+  # One at a time: programs in one Wine prefix share one desktop, and a
+  # second window would take the activation from the first.
+  set_tests_properties(win32.scenario.${name} PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
+                       RESOURCE_LOCK lexidor_wine_desktop)
+endforeach()
+
+add_test(NAME win32.window COMMAND ${lexidor_wine} run ${lexidor_win32_bin}/lexidor-window-test.exe)
+# Wine's own exit status can be 0 when the program never started: the
+# program's closing line decides.
+set_tests_properties(win32.window PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
+                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+
+add_test(NAME win32.resources
+         COMMAND bash ${lexidor_win32_tests}/check-resources.sh ${lexidor_win32_bin}/lexidor.exe
+                 ${PROJECT_SOURCE_DIR}/resources)
+add_test(NAME win32.imports
+         COMMAND bash ${lexidor_win32_tests}/check-imports.sh ${LEXIDOR_MINGW_OBJDUMP}
+                 ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_bin}/lexidor-scenario.exe)

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Takes a picture of lexidor.exe under Wine on a virtual X display after
+# typing TEXT (default csn) and Enter with the X keyboard, then ends it with
+# Alt+C.
+# usage: screenshot.sh lexidor.exe OUTPUT.png [PREFIX [TEXT]]
+set -eu
+exe=$(realpath "$1")
+output=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+prefix=${3:-${TMPDIR:-/tmp}/lexidor-wine-x11}
+text=${4:-csn}
+work=$(mktemp -d)
+
+bash "$here/wine-run.sh" "$prefix" setup x11
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
+    bash "$here/wine-run.sh" "$prefix" stop
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$work/display")
+
+bash "$here/wine-run.sh" "$prefix" run "$exe" &
+program=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Lexidor' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+if [ -z "$window" ]; then
+    echo "screenshot.sh: the window did not appear" >&2
+    exit 1
+fi
+sleep 1
+xdotool type --delay 150 "$text"
+xdotool key --delay 150 Return
+sleep 1
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$output"
+echo "screenshot.sh: wrote $output (${WIDTH}x${HEIGHT})"
+
+# Alt+C ends the program.
+xdotool key alt+c
+for _ in $(seq 50); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$program" 2>/dev/null; then
+    echo "screenshot.sh: Alt+C did not end the program" >&2
+    exit 1
+fi
+program=""
