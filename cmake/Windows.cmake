@@ -104,3 +104,8 @@ add_test(NAME win32.resources
 add_test(NAME win32.imports
          COMMAND bash ${lexidor_win32_tests}/check-imports.sh ${LEXIDOR_MINGW_OBJDUMP}
                  ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_bin}/lexidor-scenario.exe)
+
+# The program stays one small file: under 200 KB with the picture inside.
+add_test(NAME win32.size
+         COMMAND sh -c "size=$(stat -c %s \"$0\"); echo \"lexidor.exe: $size bytes\"; test \"$size\" -lt 204800"
+                 ${lexidor_win32_bin}/lexidor.exe)
