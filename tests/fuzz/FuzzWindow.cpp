@@ -6,7 +6,7 @@
 // Each action is one opcode byte followed by its argument bytes (missing
 // bytes at the end of the input read as 0):
 //
-//   op % 12  action                                   argument
+//   op % 13  action                                   argument
 //   0        type any UTF-16 unit (surrogate halves)  2 bytes, little-endian
 //   1        type a Latin-1 character                 1 byte
 //   2        type a letter, digit or space of a term  1 byte (index)
@@ -19,6 +19,8 @@
 //   9        click on a row / double-click on a row   1 byte (bit 7: double)
 //   10       Buscar
 //   11       Enter in the list
+//   12       one key released many times, text        1 byte (count), 1 byte (key:
+//            unchanged (reaches the history's end)    Shift, Enter, Right, Caps Lock)
 
 #include "Catalogue.h"
 #include "FakeRuntime.h"
@@ -39,7 +41,8 @@ namespace {
 using namespace lexidor;
 
 // Characters the terms are made of, so that short inputs reach long matches.
-constexpr std::u16string_view kTermCharacters = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdeilmnoprstuzÁÉÍÓÚáéíóúÑñ 0123456789";
+constexpr std::u16string_view kTermCharacters =
+    u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdeilmnoprstuzÁÉÍÓÚáéíóúÑñ 0123456789";
 
 [[noreturn]] void violation(const char* what, int step)
 {
@@ -113,7 +116,7 @@ struct Session {
 
     void act(Reader& in)
     {
-        const int op = in.byte() % 12;
+        const int op = in.byte() % 13;
         switch (op) {
         case 0: {
             const auto lo = in.byte();
@@ -172,6 +175,16 @@ struct Session {
             rt.userFocuses(FakeRuntime::Focus::lstLista);
             frm.lstLista_KeyUp(vk::Return);
             break;
+        case 12: {
+            const int count = in.byte();
+            constexpr int keys[] = {vk::Shift, vk::Return, vk::Right, vk::Capital};
+            const int key = keys[in.byte() % 4];
+            for (int i = 0; i < count; ++i) {
+                boxKey(key);
+                check();
+            }
+            break;
+        }
         default:
             break;
         }

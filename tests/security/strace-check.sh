@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Nothing is loaded from the working directory or from the program's own
+# directory. A copy of the program runs from a writable directory full of
+# decoys (Qt libraries, plugins, qt.conf) under strace, until its window is up
+# and it has gone quiet; then it is ended. The test fails on any path opened
+# relative to the current directory and on any path under the planted
+# directory other than the program itself. It runs on the offscreen platform
+# and, when Xvfb is there, on X11 as well.
+# usage: strace-check.sh LEXIDOR
+set -u
+program=$(readlink -f "$1")
+
+if ! command -v strace >/dev/null || ! strace -f -qq -o /dev/null true 2>/dev/null; then
+    echo "SKIP: strace is missing or cannot trace here"
+    exit 77
+fi
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+plant=$work/planted
+mkdir -p "$plant" "$work/cwd"
+cp "$program" "$plant/lexidor"
+for decoy in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6DBus.so.6 libc.so.6 libstdc++.so.6 \
+    platforms/libqoffscreen.so platforms/libqxcb.so imageformats/libqjpeg.so imageformats/libqico.so \
+    platformthemes/libqgtk3.so platformthemes/libqxdgdesktopportal.so styles/libqwindowsstyle.so \
+    platforminputcontexts/libcomposeplatforminputcontextplugin.so xcbglintegrations/libqxcb-glx-integration.so \
+    iconengines/libqsvgicon.so accessiblebridge/libqspiatkbridge.so; do
+    mkdir -p "$(dirname "$plant/$decoy")"
+    echo "planted decoy" > "$plant/$decoy"
+done
+for conf in qt.conf qt6.conf; do
+    printf '[Paths]\nPrefix=%s\nPlugins=%s\nLibraries=%s\n' "$plant" "$plant" "$plant" > "$plant/$conf"
+done
+printf '[Rules]\n*=true\n' > "$plant/qtlogging.ini"
+
+status=0
+
+# Runs the program on one platform and checks what it opened.
+check() {
+    local platform=$1 trace=$work/trace-$1.txt
+    (cd "$work/cwd" && QT_QPA_PLATFORM=$platform exec strace -f -qq -y -e trace=openat,open,execve \
+        -o "$trace" "$plant/lexidor" >"$work/out-$platform.txt" 2>&1) &
+    local tracer=$! pid= size=-1 quiet=0
+    # Up and quiet: the trace has not grown for 1.5 seconds (at most 30 s).
+    for _ in $(seq 300); do
+        sleep 0.1
+        [ -z "$pid" ] && pid=$(head -n 1 "$trace" 2>/dev/null | awk '{print $1}')
+        local now
+        now=$(wc -c < "$trace" 2>/dev/null || echo 0)
+        if [ "$now" = "$size" ]; then quiet=$((quiet + 1)); else quiet=0; size=$now; fi
+        [ "$quiet" -ge 15 ] && break
+    done
+    if [ -z "$pid" ] || ! kill -TERM "$pid" 2>/dev/null; then
+        echo "FAIL ($platform): the program did not stay up; its output:"
+        cat "$work/out-$platform.txt"
+        status=1
+        wait "$tracer"
+        return
+    fi
+    wait "$tracer"
+
+    if ! grep -q 'background\|\.ttf\|fonts' "$trace"; then
+        echo "FAIL ($platform): the trace shows no start-up (no fonts opened)"
+        status=1
+    fi
+    # Calls with a path relative to the current directory.
+    local relative
+    relative=$(grep -E '(open|execve)\("[^/]|openat\(AT_FDCWD(<[^>]*>)?, "[^/]' "$trace")
+    # Anything under the planted directory, by path, through a directory
+    # descriptor or as the file opened, except starting the program itself.
+    # (strace -y shows the current directory beside AT_FDCWD; after the
+    # program's change into its own directory that is the planted one.)
+    local planted
+    planted=$(sed -E 's/AT_FDCWD<[^>]*>/AT_FDCWD/' "$trace" | grep -F "$plant" |
+        grep -vE "^[0-9]+ +execve\(\"$plant/lexidor\"")
+    if [ -n "$relative" ]; then
+        echo "FAIL ($platform): opened relative to the current directory:"
+        echo "$relative"
+        status=1
+    fi
+    if [ -n "$planted" ]; then
+        echo "FAIL ($platform): opened in the program's writable directory:"
+        echo "$planted"
+        status=1
+    fi
+    [ -z "$relative" ] && [ -z "$planted" ] &&
+        echo "ok ($platform): $(grep -c 'open' "$trace") opens, none relative, none in the program's directory"
+}
+
+check offscreen
+
+if command -v Xvfb >/dev/null; then
+    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    if [ -s "$work/display" ]; then
+        export DISPLAY=:$(cat "$work/display")
+        check xcb
+    else
+        echo "FAIL: Xvfb did not start"
+        status=1
+    fi
+fi
+exit $status
