@@ -25,8 +25,13 @@ FUZZ_PACKAGES  := cmake make clang-14 libclang-rt-14-dev llvm-14
 
 WIN32_BUILD    ?= build-win32
 
+# The benchmarks have a Release tree of their own.
+BENCH_BUILD    ?= build-bench
+BENCH_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev libx11-dev \
+                  libxdamage-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
+
 .PHONY: all deps test-deps configure build run test test-sanitize fuzz windows screenshot \
-        screenshot-windows format clean
+        screenshot-windows bench format clean
 
 all: build
 
@@ -86,6 +91,16 @@ windows: test-deps
 
 screenshot-windows: windows
 	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/platform/win32/lexidor.exe docs/lexidor-windows.png
+
+# Start-up and memory against a bare Qt window, key steps on the fake and on
+# the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one: prints the
+# table and writes bench/results.md. Never part of `make test`.
+bench:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+	cmake -S . -B $(BENCH_BUILD) -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j$(JOBS)
+	WIN32_BUILD=$(WIN32_BUILD) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	    bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/platform/qt/lexidor docs/lexidor.png

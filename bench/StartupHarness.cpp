@@ -7,23 +7,26 @@
 // display and measures, from the fork:
 //   map    the program's top-level window is mapped (MapNotify on the root);
 //   frame  the first frame reaches the X server: the first damage to the
-//          top-level after the map (the server's own clear of the window's
-//          background during the map is not a frame, see below);
+//          top-level after the map, not counting the server's own clear of
+//          the window's background during the map (see below);
 // then closes the window the way a window manager does (WM_DELETE_WINDOW)
 // and reaps the process with wait4 for its peak resident set size.
 //
-// The programs run interleaved (A B C A B C ...), RUNS times each, and the
-// table gives the median, minimum and maximum of each figure, then the ratio
-// of each program's medians to the first program's.
+// The programs run interleaved (A B C A B C ...), RUNS times each, after one
+// unmeasured run each; the table gives the median, minimum and maximum of
+// each figure, then the ratios of each program's medians to the first's.
 //
-// The map's own clear: a window with a background pixel or pixmap is
-// painted by the server inside the MapWindow request, the request that also
-// produces the MapNotify. That damage is not the program's frame, so on
-// receipt of the MapNotify the harness makes one round trip and drops the
-// whole-window damage already queued by then: the program has to receive
-// its Expose, paint and send the picture before its own damage exists, which
-// takes far longer than the harness's reply. (Qt, GTK and Wine give their
-// top-levels background None; the server then paints nothing at map time.)
+// The harness is the display's window manager, a minimal one: it redirects
+// the mapping and configuring of top-levels (SubstructureRedirect on the
+// root), passes every configure request on as asked and maps each window
+// itself. That is what tells the map's own clear from a frame: a window with
+// a background is painted by the server inside the MapWindow request, so
+// that damage carries the sequence number of the harness's MapWindow, while
+// anything the program draws is processed after the round trip the harness
+// sends in the same breath, and carries a later one. (Qt, GTK and Wine give
+// their top-levels background None; the server then paints nothing at map
+// time.) Without the redirect (another window manager runs), every damage
+// after the map counts.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -54,6 +57,15 @@ double nowMs()
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+bool redirectRefused = false;
+
+int noteRedirectError(Display*, XErrorEvent* error)
+{
+    if (error->error_code == BadAccess)
+        redirectRefused = true;
+    return 0;
 }
 
 int ignoreXErrors(Display*, XErrorEvent*)
@@ -97,8 +109,20 @@ public:
         wmProtocols_ = XInternAtom(dpy_, "WM_PROTOCOLS", False);
         wmDelete_ = XInternAtom(dpy_, "WM_DELETE_WINDOW", False);
         netWmPid_ = XInternAtom(dpy_, "_NET_WM_PID", False);
-        XSelectInput(dpy_, root_, SubstructureNotifyMask);
+        // Only one client can redirect; if a window manager runs, watch only.
+        redirectRefused = false;
+        XSetErrorHandler(noteRedirectError);
+        XSelectInput(dpy_, root_, SubstructureNotifyMask | SubstructureRedirectMask);
         XSync(dpy_, False);
+        if (redirectRefused) {
+            XSelectInput(dpy_, root_, SubstructureNotifyMask);
+            XSync(dpy_, False);
+            std::fprintf(
+                stderr,
+                "lexidor-startup-bench: another window manager runs; map clears are not told apart\n");
+        }
+        redirect_ = !redirectRefused;
+        XSetErrorHandler(ignoreXErrors);
     }
 
     Run runOnce(const std::string& path, double timeoutS)
@@ -172,24 +196,31 @@ public:
                 if (verbose)
                     std::fprintf(stderr, "  %8.2f ms create 0x%lx %dx%d\n", t, ev.xcreatewindow.window,
                                  ev.xcreatewindow.width, ev.xcreatewindow.height);
+            } else if (ev.type == MapRequest) {
+                // Map it, then a round trip in the same flush: see the top.
+                mapSerial_ = NextRequest(dpy_);
+                XMapWindow(dpy_, ev.xmaprequest.window);
+                XSync(dpy_, False);
+            } else if (ev.type == ConfigureRequest) {
+                const XConfigureRequestEvent& rq = ev.xconfigurerequest;
+                XWindowChanges changes{rq.x, rq.y, rq.width, rq.height, rq.border_width, rq.above, rq.detail};
+                XConfigureWindow(dpy_, rq.window, static_cast<unsigned>(rq.value_mask), &changes);
+                XFlush(dpy_);
             } else if (ev.type == MapNotify && ev.xmap.event == root_ && !ev.xmap.override_redirect &&
                        top == None && ownedBy(ev.xmap.window, pid)) {
                 top = ev.xmap.window;
                 run.map = t;
                 if (verbose)
                     std::fprintf(stderr, "  %8.2f ms map 0x%lx\n", t, top);
-                // The server's clear of the window during the map (only for
-                // a window with a background) is generated inside the
-                // MapWindow request, so it is already queued behind the
-                // MapNotify: take it out now, before any damage the program
-                // can cause in reply to its Expose.
-                skipMapClear(top, t0);
             } else if (ev.type == damageEvent_ + XDamageNotify) {
                 const auto* dn = reinterpret_cast<XDamageNotifyEvent*>(&ev);
                 if (verbose)
-                    std::fprintf(stderr, "  %8.2f ms damage 0x%lx %dx%d+%d+%d\n", t, dn->drawable, dn->area.width,
-                                 dn->area.height, dn->area.x, dn->area.y);
-                if (top != None && dn->drawable == top && run.frame == 0) {
+                    std::fprintf(stderr, "  %8.2f ms damage 0x%lx %dx%d+%d+%d\n", t, dn->drawable,
+                                 dn->area.width, dn->area.height, dn->area.x, dn->area.y);
+                const bool mapClear = redirect_ && dn->serial == mapSerial_;
+                if (verbose && mapClear)
+                    std::fprintf(stderr, "  (the map's own clear, not a frame)\n");
+                if (top != None && dn->drawable == top && run.frame == 0 && !mapClear) {
                     run.frame = t;
                     closeWindow(top);
                     closed = true;
@@ -241,32 +272,6 @@ private:
         return owned;
     }
 
-    // Drops the damage the MapWindow request itself caused (see the top of
-    // this file): whole-window damage to `top` queued before the reply to a
-    // round trip made on receipt of the MapNotify.
-    void skipMapClear(Window top, double t0)
-    {
-        XSync(dpy_, False);
-        XWindowAttributes a{};
-        if (!XGetWindowAttributes(dpy_, top, &a))
-            return;
-        std::vector<XEvent> keep;
-        while (XEventsQueued(dpy_, QueuedAlready) > 0) {
-            XEvent ev;
-            XNextEvent(dpy_, &ev);
-            const auto* dn = reinterpret_cast<const XDamageNotifyEvent*>(&ev);
-            if (ev.type == damageEvent_ + XDamageNotify && dn->drawable == top && dn->area.x == 0 &&
-                dn->area.y == 0 && dn->area.width == a.width && dn->area.height == a.height) {
-                if (verbose)
-                    std::fprintf(stderr, "  %8.2f ms damage by the map itself, not a frame\n", nowMs() - t0);
-                continue;
-            }
-            keep.push_back(ev);
-        }
-        for (auto it = keep.rbegin(); it != keep.rend(); ++it)
-            XPutBackEvent(dpy_, &*it);
-    }
-
     void closeWindow(Window w)
     {
         XEvent ev{};
@@ -295,6 +300,8 @@ private:
     Atom wmProtocols_ = None;
     Atom wmDelete_ = None;
     Atom netWmPid_ = None;
+    bool redirect_ = false;
+    unsigned long mapSerial_ = 0;
 };
 
 double median(std::vector<double> v)
@@ -308,7 +315,8 @@ double median(std::vector<double> v)
 
 void usage()
 {
-    std::fprintf(stderr, "usage: lexidor-startup-bench [-n RUNS] [-t TIMEOUT_S] [-v] [-o RAW.tsv] NAME=PROGRAM ...\n");
+    std::fprintf(
+        stderr, "usage: lexidor-startup-bench [-n RUNS] [-t TIMEOUT_S] [-v] [-o RAW.tsv] NAME=PROGRAM ...\n");
     std::exit(2);
 }
 
@@ -343,7 +351,12 @@ int main(int argc, char* argv[])
         const char* eq = std::strchr(argv[i], '=');
         if (!eq)
             usage();
-        programs.push_back({std::string(argv[i], static_cast<std::size_t>(eq - argv[i])), std::string(eq + 1), {}, {}, {}, 0});
+        programs.push_back({std::string(argv[i], static_cast<std::size_t>(eq - argv[i])),
+                            std::string(eq + 1),
+                            {},
+                            {},
+                            {},
+                            0});
     }
     if (programs.empty() || runs < 1)
         usage();
@@ -377,10 +390,11 @@ int main(int argc, char* argv[])
             p.frame.push_back(run.frame);
             p.rssMb.push_back(static_cast<double>(run.rssKb) / 1024.0);
             if (raw)
-                std::fprintf(raw, "%s\t%d\t%.3f\t%.3f\t%ld\n", p.name.c_str(), r + 1, run.map, run.frame, run.rssKb);
+                std::fprintf(raw, "%s\t%d\t%.3f\t%.3f\t%ld\n", p.name.c_str(), r + 1, run.map, run.frame,
+                             run.rssKb);
             if (verbose)
-                std::fprintf(stderr, "%s run %d: map %.2f ms, frame %.2f ms, rss %ld KB\n", p.name.c_str(), r + 1,
-                             run.map, run.frame, run.rssKb);
+                std::fprintf(stderr, "%s run %d: map %.2f ms, frame %.2f ms, rss %ld KB\n", p.name.c_str(),
+                             r + 1, run.map, run.frame, run.rssKb);
         }
     }
     if (raw)
@@ -399,8 +413,8 @@ int main(int argc, char* argv[])
     std::printf("| program | runs | window mapped | first frame | peak RSS |\n");
     std::printf("|---|---|---|---|---|\n");
     for (const Program& p : programs)
-        std::printf("| %s | %zu | %s | %s | %s |\n", p.name.c_str(), p.frame.size(), cell(p.map, "ms").c_str(),
-                    cell(p.frame, "ms").c_str(), cell(p.rssMb, "MB").c_str());
+        std::printf("| %s | %zu | %s | %s | %s |\n", p.name.c_str(), p.frame.size(),
+                    cell(p.map, "ms").c_str(), cell(p.frame, "ms").c_str(), cell(p.rssMb, "MB").c_str());
     const Program& floor = programs.front();
     for (std::size_t i = 1; i < programs.size(); ++i) {
         const Program& p = programs[i];

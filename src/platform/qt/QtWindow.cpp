@@ -3,16 +3,21 @@
 
 #include "Catalogue.h"
 #include "FormDescription.h"
+#include "Pictures.h"
 #include "VirtualKeys.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
+#include <QtCore/QItemSelectionModel>
+#include <QtCore/QPointer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QIcon>
+#include <QtGui/QIconEngine>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLayout>
 #include <QtWidgets/QLineEdit>
@@ -20,9 +25,12 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QProxyStyle>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollBar>
+#include <QtWidgets/QStyleFactory>
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace lexidor {
@@ -47,7 +55,7 @@ QRect pixelRect(const ControlDescription& c)
 // The client area: the background picture drawn from its top-left corner.
 class Client final : public QWidget {
 public:
-    Client(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+    Client(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
     {
         const QSize size(twipsToPixels(kFrmLexidor.clientWidth), twipsToPixels(kFrmLexidor.clientHeight));
         setFixedSize(size);
@@ -59,11 +67,11 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(0x06, 0x12, 0x2e));
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawImage(0, 0, picture_);
     }
 
 private:
-    const QPixmap& picture_;
+    const QImage& picture_;
 };
 
 // List rows with the narrow text margins of a classic list box, so the
@@ -78,16 +86,84 @@ public:
     }
 };
 
+// An icon made the first time it is used: its size, a pixmap or a paint.
+class DeferredIconEngine final : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size / scale, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
+
+private:
+    const QIcon& icon()
+    {
+        if (make_)
+            icon_ = std::exchange(make_, nullptr)();
+        return icon_;
+    }
+
+    std::function<QIcon()> make_;
+    QIcon icon_;
+};
+
+// The application's style, unchanged but for one thing: Qt's menu bar asks
+// for the icon of its overflow button when it is created, and the style
+// reads that icon from Qt's resources with image-format detection, which
+// loads every image plugin (and libjpeg) to ask whether it reads PNG. That
+// is several milliseconds and about a megabyte before the first paint, for a
+// button this window never shows: its one menu always fits. The icon is
+// handed out unread and made by the style when first used.
+class WindowStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton || option)
+            return QProxyStyle::standardIcon(which, option, widget);
+        return QIcon(new DeferredIconEngine(
+            [style = QPointer<QStyle>(baseStyle()), widget = QPointer<const QWidget>(widget), which] {
+                return style ? style->standardIcon(which, nullptr, widget) : QIcon();
+            }));
+    }
+};
+
 } // namespace
 
 QtWindow::QtWindow(std::function<void()> onEnd)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      onEnd_(std::move(onEnd)), background_(QStringLiteral(":/background.jpg"))
+      onEnd_(std::move(onEnd)), background_(pictureOf(backgroundBits()))
 {
+    // Before the menu bar exists; the style wraps the one Qt chose.
+    if (!dynamic_cast<WindowStyle*>(QApplication::style()))
+        QApplication::setStyle(new WindowStyle(QStyleFactory::create(QApplication::style()->name())));
     setObjectName(QString::fromLatin1(kFrmLexidor.name));
     setWindowTitle(qs(kFrmLexidor.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/lexidor.ico")));
+    QIcon icon;
+    for (const PictureBits& image : iconBits())
+        icon.addPixmap(QPixmap::fromImage(pictureOf(image)));
+    setWindowIcon(icon);
     // The controls are sized for the classic 8-point dialog font; Liberation
     // Sans has its metrics, so the prompt fits its 169 pixels.
     QFont dialogFont(QStringLiteral("Liberation Sans"));
@@ -234,10 +310,13 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
         if (key->isAutoRepeat())
             break;
         const int code = virtualKeyOf(key->key(), key->modifiers());
+        keyStep_ = true;
         if (watched == txtBuscar_)
             frm_.txtBuscar_KeyUp(code);
         else if (watched == lstLista_)
             frm_.lstLista_KeyUp(code);
+        keyStep_ = false;
+        releaseList();
         return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -296,8 +375,59 @@ int QtWindow::lstLista_ListCount() const
 
 void QtWindow::selectRow(int row)
 {
+    const bool moves = row != lstLista_->currentRow();
+    if (keyStep_ && moves && !listHeld_)
+        holdList();
     lstLista_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    lstLista_->scrollToItem(lstLista_->item(row));
+    QListWidgetItem* item = lstLista_->item(row);
+    if (listHeld_) {
+        // Only a row out of sight moves the list ("ensure visible"); for a
+        // row in sight the list would merely repaint it.
+        if (!lstLista_->viewport()->rect().contains(lstLista_->visualItemRect(item)))
+            lstLista_->scrollToItem(item);
+    } else if (!moves || !lstLista_->isVisible() || !lstLista_->hasAutoScroll()) {
+        // A visible list scrolls a new current row into view by itself (auto
+        // scroll, the same "ensure visible"); an unchanged row or a hidden
+        // list needs asking.
+        lstLista_->scrollToItem(item);
+    }
+}
+
+// A type-ahead step can move the selection row by row down the whole list
+// and back, and nothing is painted until the step ends. While it runs, the
+// list is held: it still selects and scrolls at every row (the scroll
+// position depends on the way taken), but its selection and its scroll bar
+// keep quiet, so the view neither scrolls its pixels nor repaints nor tells
+// accessibility about each row. When the step ends, the list goes back to
+// where it started, unseen, and makes the whole move at once: one scroll, one
+// change of selection, the repaint of what differs.
+void QtWindow::holdList()
+{
+    QItemSelectionModel* selection = lstLista_->selectionModel();
+    heldCurrent_ = selection->currentIndex();
+    heldSelection_ = selection->selection();
+    heldScroll_ = lstLista_->verticalScrollBar()->value();
+    selection->blockSignals(true);
+    lstLista_->verticalScrollBar()->blockSignals(true);
+    listHeld_ = true;
+}
+
+void QtWindow::releaseList()
+{
+    if (!listHeld_)
+        return;
+    listHeld_ = false;
+    QItemSelectionModel* selection = lstLista_->selectionModel();
+    QScrollBar* scroll = lstLista_->verticalScrollBar();
+    const int row = lstLista_->currentRow();
+    const int scrolled = scroll->value();
+    selection->setCurrentIndex(heldCurrent_, QItemSelectionModel::NoUpdate);
+    selection->select(heldSelection_, QItemSelectionModel::ClearAndSelect);
+    scroll->setValue(heldScroll_);
+    selection->blockSignals(false);
+    scroll->blockSignals(false);
+    scroll->setValue(scrolled);
+    lstLista_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void QtWindow::lstLista_SetListIndex(int row)
@@ -327,15 +457,14 @@ void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption)
     lblDescripcion_->setText(qs(caption));
 }
 
-std::filesystem::path QtWindow::App_Path() const
+std::u16string QtWindow::App_Path() const
 {
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
+    return u16(QCoreApplication::applicationDirPath());
 }
 
-void QtWindow::ChDir(const std::filesystem::path& dir)
+void QtWindow::ChDir(std::u16string_view dir)
 {
-    std::error_code ignored;
-    std::filesystem::current_path(dir, ignored);
+    QDir::setCurrent(qs(dir));
 }
 
 void QtWindow::End()

@@ -4,7 +4,8 @@
 #include "FormRuntime.h"
 #include "FrmLexidor.h"
 
-#include <QtGui/QPixmap>
+#include <QtCore/QItemSelection>
+#include <QtGui/QImage>
 #include <QtWidgets/QMainWindow>
 
 #include <functional>
@@ -47,8 +48,8 @@ public:
     void lstLista_SetSelected(int row) override;
     std::u16string lstLista_Text() const override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
-    std::filesystem::path App_Path() const override;
-    void ChDir(const std::filesystem::path& dir) override;
+    std::u16string App_Path() const override;
+    void ChDir(std::u16string_view dir) override;
     void End() override;
 
     // The row selected in the list, or -1.
@@ -63,10 +64,12 @@ private:
     void createControls(QWidget* client);
     void createMenu();
     void selectRow(int row);
+    void holdList();
+    void releaseList();
 
     std::function<void()> onEnd_;
     FrmLexidor frm_{*this};
-    QPixmap background_;
+    QImage background_;
     std::unique_ptr<QStyle> listStyle_;
     QLabel* lblBuscar_ = nullptr;
     QLineEdit* txtBuscar_ = nullptr;
@@ -76,6 +79,11 @@ private:
     bool activated_ = false;
     bool ended_ = false;
     bool boxDoubleClicked_ = false;
+    bool keyStep_ = false; // a KeyUp handler is running
+    bool listHeld_ = false;
+    QModelIndex heldCurrent_;
+    QItemSelection heldSelection_;
+    int heldScroll_ = 0;
 };
 
 } // namespace lexidor
