@@ -22,24 +22,11 @@ struct WindowHarness {
         frm.Form_Activate();
     }
 
-    static int keyCodeOf(char16_t c)
-    {
-        if (c >= u'a' && c <= u'z')
-            return vk::KeyA + (c - u'a');
-        if (c >= u'A' && c <= u'Z')
-            return vk::KeyA + (c - u'A');
-        if (c >= u'0' && c <= u'9')
-            return vk::Key0 + (c - u'0');
-        if (c == u' ')
-            return vk::Space;
-        return vk::None;
-    }
-
     void type(std::u16string_view text)
     {
         for (char16_t c : text) {
             rt.userTypes(std::u16string_view(&c, 1));
-            frm.txtBuscar_KeyUp(keyCodeOf(c));
+            frm.txtBuscar_KeyUp(vk::ofCharacter(c));
         }
     }
     void backspace()

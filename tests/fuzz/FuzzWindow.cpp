@@ -62,20 +62,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The key code a keyboard reports with a typed character.
-int keyCodeOf(char16_t c)
-{
-    if (c >= u'a' && c <= u'z')
-        return vk::KeyA + (c - u'a');
-    if (c >= u'A' && c <= u'Z')
-        return vk::KeyA + (c - u'A');
-    if (c >= u'0' && c <= u'9')
-        return vk::Key0 + (c - u'0');
-    if (c == u' ')
-        return vk::Space;
-    return vk::None;
-}
-
 bool isDefinition(std::u16string_view caption)
 {
     for (const Entry& entry : kCatalogue) {
@@ -111,7 +97,7 @@ struct Session {
     void typeChar(char16_t c)
     {
         rt.userTypes(std::u16string_view(&c, 1));
-        boxKey(keyCodeOf(c));
+        boxKey(vk::ofCharacter(c));
     }
 
     void act(Reader& in)

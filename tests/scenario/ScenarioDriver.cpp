@@ -4,6 +4,7 @@
 // input, printing the window's state as one JSON line after each command.
 
 #include "QtWindow.h"
+#include "StateLine.h"
 
 #include <QtCore/QTextStream>
 #include <QtTest/QTest>
@@ -24,34 +25,6 @@
 namespace {
 
 using lexidor::QtWindow;
-
-// JSON string body: quotes, backslashes and control characters escaped; lone
-// surrogates as \uDXXX; everything else as UTF-8.
-std::string jsonString(const QString& text)
-{
-    std::string out = "\"";
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        char buf[8];
-        if (c == u'"' || c == u'\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-            out += buf;
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            out += text.mid(i, 2).toUtf8().toStdString();
-            ++i;
-        } else if (QChar::isSurrogate(c)) {
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-            out += buf;
-        } else {
-            out += QString(QChar(c)).toUtf8().toStdString();
-        }
-    }
-    return out + "\"";
-}
 
 class Driver {
 public:
@@ -91,20 +64,18 @@ void Driver::start()
 void Driver::printState() const
 {
     const QWidget* focus = QApplication::focusWidget();
-    std::string line = "{\"text\":" + jsonString(control<QLineEdit>("txtBuscar")->text());
-    line += ",\"row\":" + std::to_string(window_->selectedRow());
-    line += ",\"caption\":" + jsonString(control<QLabel>("lblDescripcion")->text());
-    line += ",\"intIndice\":" + std::to_string(window_->logic().indice());
-    line += ",\"intLongitud\":" + std::to_string(window_->logic().longitud());
-    line += ",\"focus\":" + jsonString(focus ? focus->objectName() : QString()) + "}\n";
+    const std::string line = lexidor::scenario::stateLine(
+        {control<QLineEdit>("txtBuscar")->text().toStdU16String(), window_->selectedRow(),
+         control<QLabel>("lblDescripcion")->text().toStdU16String(), window_->logic().indice(),
+         window_->logic().longitud(), focus ? focus->objectName().toStdU16String() : std::u16string()});
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
 
 void Driver::fail(const QString& why, int lineNumber, const QString& line) const
 {
-    const std::string msg =
-        "{\"error\":" + jsonString(QStringLiteral("line %1: %2: %3").arg(lineNumber).arg(why, line)) + "}\n";
+    const std::string msg = lexidor::scenario::errorLine(
+        QStringLiteral("line %1: %2: %3").arg(lineNumber).arg(why, line).toStdU16String());
     std::fwrite(msg.data(), 1, msg.size(), stdout);
     std::fflush(stdout);
     std::exit(2);

@@ -6,6 +6,7 @@
 // (tests/scenarios/README.md).
 
 #include "Utf8.h"
+#include "StateLine.h"
 #include "Win32Window.h"
 
 #include <commctrl.h>
@@ -35,43 +36,6 @@ std::u16string utf16(std::string_view text)
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                         reinterpret_cast<wchar_t*>(out.data()), n);
     return out;
-}
-
-bool isHighSurrogate(char16_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool isLowSurrogate(char16_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// JSON string: quotes, backslashes and control characters escaped; lone
-// surrogates as \uDXXX; everything else as UTF-8.
-std::string jsonString(std::u16string_view text)
-{
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        char buf[8];
-        if (c == u'"' || c == u'\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-            out += buf;
-        } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            out += lexidor::toUtf8(text.substr(i, 2));
-            ++i;
-        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
-            std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
-            out += buf;
-        } else {
-            out += lexidor::toUtf8(text.substr(i, 1));
-        }
-    }
-    return out + "\"";
 }
 
 std::u16string windowText(HWND window)
@@ -198,7 +162,7 @@ void Driver::start()
     ended_ = false;
     window_ = std::make_unique<Win32Window>(instance_, [this] { ended_ = true; });
     if (!window_->handle()) {
-        print("{\"error\":\"the window could not be created\"}\n");
+        print(lexidor::scenario::errorLine(u"the window could not be created"));
         std::exit(2);
     }
     window_->showCentred(SW_SHOWNORMAL);
@@ -224,20 +188,15 @@ void Driver::settle() const
 
 void Driver::printState() const
 {
-    std::string line = "{\"text\":" + jsonString(windowText(control("txtBuscar")));
-    line += ",\"row\":" + std::to_string(window_->selectedRow());
-    line += ",\"caption\":" + jsonString(windowText(control("lblDescripcion")));
-    line += ",\"intIndice\":" + std::to_string(window_->logic().indice());
-    line += ",\"intLongitud\":" + std::to_string(window_->logic().longitud());
-    const std::string_view focus = window_->nameOf(GetFocus());
-    line += ",\"focus\":" + jsonString(utf16(focus)) + "}\n";
-    print(line);
+    print(lexidor::scenario::stateLine({windowText(control("txtBuscar")), window_->selectedRow(),
+                                        windowText(control("lblDescripcion")), window_->logic().indice(),
+                                        window_->logic().longitud(), utf16(window_->nameOf(GetFocus()))}));
 }
 
 void Driver::fail(const char* why, int lineNumber, const std::string& line) const
 {
     const std::string message = "line " + std::to_string(lineNumber) + ": " + why + ": " + line;
-    print("{\"error\":" + jsonString(utf16(message)) + "}\n");
+    print(lexidor::scenario::errorLine(utf16(message)));
     std::exit(2);
 }
 
@@ -343,7 +302,8 @@ bool Driver::run(const std::string& line, int lineNumber)
     if (command == "type" && space != std::string::npos) {
         const std::u16string text = utf16(argument);
         for (std::size_t i = 0; i < text.size() && !ended_; ++i) {
-            if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                text[i + 1] <= 0xDFFF) {
                 const char32_t c = 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00);
                 typeCharacter(std::u16string_view(text).substr(i, 2), c);
                 ++i;
