@@ -4,9 +4,15 @@
 namespace lexidor {
 
 namespace {
-bool isHigh(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLow(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-}  // namespace
+bool isHigh(char32_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLow(char32_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+} // namespace
 
 std::string toUtf8(std::u16string_view text)
 {
@@ -39,4 +45,4 @@ std::string toUtf8(std::u16string_view text)
     return out;
 }
 
-}  // namespace lexidor
+} // namespace lexidor

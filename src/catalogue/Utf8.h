@@ -10,4 +10,4 @@ namespace lexidor {
 // lone surrogate becomes U+FFFD.
 std::string toUtf8(std::u16string_view text);
 
-}  // namespace lexidor
+} // namespace lexidor

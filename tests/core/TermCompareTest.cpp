@@ -3,7 +3,6 @@
 #include "Catalogue.h"
 #include "TestText.h"
 #include "Utf8.h"
-#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -136,16 +135,14 @@ TEST_P(Utf8, EncodesEveryCodePointOnce)
     EXPECT_EQ(toUtf8(GetParam().text), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Utf8,
-                         testing::Values(Utf8Case{"ascii", u"CSN", "CSN"},
-                                         Utf8Case{"latin1", u"ÁTOMO ñ", "\xC3\x81TOMO \xC3\xB1"},
-                                         Utf8Case{"bmp", u"\u20AC", "\xE2\x82\xAC"},
-                                         Utf8Case{"pair", u"\U0001F600", "\xF0\x9F\x98\x80"},
-                                         Utf8Case{"lone_high", std::u16string_view(u"\xD83Dx", 2),
-                                                  "\xEF\xBF\xBDx"},
-                                         Utf8Case{"lone_low_last", std::u16string_view(u"a\xDE00", 2),
-                                                  "a\xEF\xBF\xBD"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Utf8,
+    testing::Values(Utf8Case{"ascii", u"CSN", "CSN"}, Utf8Case{"latin1", u"ÁTOMO ñ", "\xC3\x81TOMO \xC3\xB1"},
+                    Utf8Case{"bmp", u"\u20AC", "\xE2\x82\xAC"},
+                    Utf8Case{"pair", u"\U0001F600", "\xF0\x9F\x98\x80"},
+                    Utf8Case{"lone_high", std::u16string_view(u"\xD83Dx", 2), "\xEF\xBF\xBDx"},
+                    Utf8Case{"lone_low_last", std::u16string_view(u"a\xDE00", 2), "a\xEF\xBF\xBD"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace lexidor

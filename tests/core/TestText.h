@@ -9,6 +9,9 @@
 namespace lexidor::test {
 
 // Readable test names and failure messages.
-inline std::string utf8(std::u16string_view text) { return toUtf8(text); }
+inline std::string utf8(std::u16string_view text)
+{
+    return toUtf8(text);
+}
 
-}  // namespace lexidor::test
+} // namespace lexidor::test

@@ -25,7 +25,8 @@ inline std::string jsonString(std::u16string_view text)
         if (c == u'"' || c == u'\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 0x20 || ((high(c) || low(c)) && !(high(c) && i + 1 < text.size() && low(text[i + 1])))) {
+        } else if (c < 0x20 ||
+                   ((high(c) || low(c)) && !(high(c) && i + 1 < text.size() && low(text[i + 1])))) {
             std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
             out += escaped;
         } else if (high(c)) {
@@ -56,6 +57,9 @@ inline std::string stateLine(const State& s)
 }
 
 // The line for a command the driver cannot read, with its newline.
-inline std::string errorLine(std::u16string_view message) { return "{\"error\":" + jsonString(message) + "}\n"; }
+inline std::string errorLine(std::u16string_view message)
+{
+    return "{\"error\":" + jsonString(message) + "}\n";
+}
 
 } // namespace lexidor::scenario

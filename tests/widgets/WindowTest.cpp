@@ -65,7 +65,8 @@ private Q_SLOTS:
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Lexidor de Términos"));
-        const QPoint offCentre = window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
+        const QPoint offCentre =
+            window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
         QVERIFY2(std::abs(offCentre.x()) <= 2 && std::abs(offCentre.y()) <= 2,
                  qPrintable(QStringLiteral("off centre by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }
@@ -78,10 +79,11 @@ private Q_SLOTS:
         // Pixels at 96 dpi, from the twips of the form table.
         QTest::newRow("lblBuscar") << "lblBuscar" << QRect(16, 24, 169, 17)
                                    << QStringLiteral("Escriba la palabra clave a buscar:");
-        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19) << QStringLiteral("Palabra clave");
+        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19)
+                                   << QStringLiteral("Palabra clave");
         QTest::newRow("lstLista") << "lstLista" << QRect(16, 80, 241, 251) << QStringLiteral("Términos");
-        QTest::newRow("lblDescripcion") << "lblDescripcion" << QRect(272, 80, 201, 249)
-                                        << QStringLiteral("Definición");
+        QTest::newRow("lblDescripcion")
+            << "lblDescripcion" << QRect(272, 80, 201, 249) << QStringLiteral("Definición");
         QTest::newRow("cmdBuscar") << "cmdBuscar" << QRect(96, 352, 81, 25) << QStringLiteral("Buscar");
     }
     void controlGeometry()
@@ -111,12 +113,13 @@ private Q_SLOTS:
         QLabel* label = definition();
         QCOMPARE(label->text().size(), 331);
         QVERIFY(label->wordWrap());
-        const QRect inside = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(),
-                                                                           label->margin(), label->margin()));
-        const QRect needed = label->fontMetrics().boundingRect(inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                                                               label->text());
-        QVERIFY2(needed.height() <= inside.height(),
-                 qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed.height()).arg(inside.height())));
+        const QRect inside = label->contentsRect().marginsRemoved(
+            QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
+        const QRect needed = label->fontMetrics().boundingRect(
+            inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label->text());
+        QVERIFY2(
+            needed.height() <= inside.height(),
+            qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed.height()).arg(inside.height())));
     }
 
     void startState()
@@ -132,7 +135,8 @@ private Q_SLOTS:
 
     void tabOrder()
     {
-        QWidget* expected[] = {control<QPushButton>("cmdBuscar"), box(), list(), control<QPushButton>("cmdBuscar")};
+        QWidget* expected[] = {control<QPushButton>("cmdBuscar"), box(), list(),
+                               control<QPushButton>("cmdBuscar")};
         control<QPushButton>("cmdBuscar")->setFocus();
         for (QWidget* w : expected) {
             QCOMPARE(QApplication::focusWidget(), w);
@@ -189,20 +193,26 @@ private Q_SLOTS:
         QTRY_COMPARE(ends_, 1);
         QVERIFY(!window_->isVisible());
         QVERIFY(window_->hasEnded());
-        QCOMPARE(box()->text(), QString());  // Alt+C typed nothing
+        QCOMPARE(box()->text(), QString()); // Alt+C typed nothing
     }
 
     void lookupByRealEvents_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("gesture");
-        QTest::addColumn<int>("row");  // row whose definition shows, -1 for none
-        QTest::newRow("enter-in-box") << "csn" << "enter" << 13;
-        QTest::newRow("keypad-enter") << "csn" << "keypad-enter" << 13;
-        QTest::newRow("buscar") << "cetra" << "buscar" << 9;
-        QTest::newRow("partial") << "cn" << "buscar" << -1;
-        QTest::newRow("list-enter-uses-box") << "penta" << "list-enter" << 40;
-        QTest::newRow("space-in-list-does-nothing") << "penta" << "list-space" << -1;
+        QTest::addColumn<int>("row"); // row whose definition shows, -1 for none
+        QTest::newRow("enter-in-box") << "csn"
+                                      << "enter" << 13;
+        QTest::newRow("keypad-enter") << "csn"
+                                      << "keypad-enter" << 13;
+        QTest::newRow("buscar") << "cetra"
+                                << "buscar" << 9;
+        QTest::newRow("partial") << "cn"
+                                 << "buscar" << -1;
+        QTest::newRow("list-enter-uses-box") << "penta"
+                                             << "list-enter" << 40;
+        QTest::newRow("space-in-list-does-nothing") << "penta"
+                                                    << "list-space" << -1;
     }
     void lookupByRealEvents()
     {
@@ -221,8 +231,9 @@ private Q_SLOTS:
         else
             QTest::keyClick(list(), Qt::Key_Space);
         const QString expected =
-            row < 0 ? QString()
-                    : QString::fromStdU16String(std::u16string(lexidor::kCatalogue[std::size_t(row)].definition));
+            row < 0
+                ? QString()
+                : QString::fromStdU16String(std::u16string(lexidor::kCatalogue[std::size_t(row)].definition));
         QCOMPARE(definition()->text(), expected);
     }
 

@@ -5,8 +5,8 @@
 // JSON line after each command. Same commands and output as the Qt driver
 // (tests/scenarios/README.md).
 
-#include "Utf8.h"
 #include "StateLine.h"
+#include "Utf8.h"
 #include "Win32Window.h"
 
 #include <commctrl.h>

@@ -16,7 +16,10 @@ namespace lexidor {
 namespace {
 
 // Drive letters compare without regard to case; no locale involved.
-wchar_t towupperAscii(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c; }
+wchar_t towupperAscii(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+}
 
 constexpr wchar_t kClassName[] = L"LexidorForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
