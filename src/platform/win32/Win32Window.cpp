@@ -502,7 +502,8 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         break;
 
-    case WM_KEYUP: {
+    case WM_KEYUP:
+    case WM_SYSKEYUP: { // the Alt key, and keys released while it is down
         const LRESULT result = callOriginal();
         if (ended_)
             return result;
