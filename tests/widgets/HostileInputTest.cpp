@@ -11,6 +11,7 @@
 #include "Catalogue.h"
 #include "FrmLexidor.h"
 #include "QtWindow.h"
+#include "WindowTestBase.h"
 
 #include <QtGui/QClipboard>
 #include <QtTest/QtTest>
@@ -78,11 +79,10 @@ QString repeated(const QString& pattern, qsizetype length)
 
 } // namespace
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public lexidor::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtWindow> window_;
     int ends_ = 0;
     qint64 budgetNs_ = 5'000'000;
     // No action may take this long, not even what the box itself does with
@@ -91,18 +91,6 @@ private:
     qint64 slowestNs_ = 0;
     QString slowest_;
     QString problem_;
-
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    QLineEdit* box() const { return control<QLineEdit>("txtBuscar"); }
-    QListWidget* list() const { return control<QListWidget>("lstLista"); }
-    QLabel* definition() const { return control<QLabel>("lblDescripcion"); }
-    QPushButton* buscar() const { return control<QPushButton>("cmdBuscar"); }
 
     // Empty when the window's state is one the logic can be in.
     QString stateProblem() const

@@ -5,6 +5,7 @@
 
 #include "Catalogue.h"
 #include "QtWindow.h"
+#include "WindowTestBase.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -18,20 +19,11 @@
 
 using lexidor::QtWindow;
 
-class ScalingTest : public QObject {
+class ScalingTest : public lexidor::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtWindow> window_;
     qreal factor_ = 1;
-
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
 
 private Q_SLOTS:
     void initTestCase()

@@ -7,6 +7,7 @@
 #include "KeyCodes.h"
 #include "QtWindow.h"
 #include "VirtualKeys.h"
+#include "WindowTestBase.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
@@ -19,23 +20,12 @@
 
 using lexidor::QtWindow;
 
-class WindowTest : public QObject {
+class WindowTest : public lexidor::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QtWindow> window_;
     int ends_ = 0;
 
-    template <typename T> T* control(const char* name) const
-    {
-        auto* widget = window_->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    QLineEdit* box() const { return control<QLineEdit>("txtBuscar"); }
-    QListWidget* list() const { return control<QListWidget>("lstLista"); }
-    QLabel* definition() const { return control<QLabel>("lblDescripcion"); }
     void typeText(const QString& text)
     {
         for (QChar c : text)
