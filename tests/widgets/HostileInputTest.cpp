@@ -29,12 +29,6 @@ using lexidor::QtWindow;
 
 namespace {
 
-QString definitionOf(int row)
-{
-    return QString::fromStdU16String(
-        std::u16string(lexidor::kCatalogue[static_cast<std::size_t>(row)].definition));
-}
-
 // The Qt key a keyboard reports with a typed character; the rest have none.
 Qt::Key keyFor(char32_t c)
 {

@@ -75,7 +75,7 @@ private Q_SLOTS:
     {
         auto* prompt = control<QLabel>("lblBuscar");
         QVERIFY(prompt->fontMetrics().horizontalAdvance(prompt->text()) <= prompt->width());
-        auto* button = control<QPushButton>("cmdBuscar");
+        auto* button = buscar();
         QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
 
         auto* list = control<QListWidget>("lstLista");

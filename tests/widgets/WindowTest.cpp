@@ -99,7 +99,7 @@ private Q_SLOTS:
         const auto row = lexidor::rowOfTerm(u"PLANES DE ACTUACIÓN MUNICIPAL");
         QVERIFY(row.has_value());
         box()->setText(QStringLiteral("planes de actuación municipal"));
-        QTest::mouseClick(control<QPushButton>("cmdBuscar"), Qt::LeftButton);
+        QTest::mouseClick(buscar(), Qt::LeftButton);
         QLabel* label = definition();
         QCOMPARE(label->text().size(), 331);
         QVERIFY(label->wordWrap());
@@ -125,9 +125,8 @@ private Q_SLOTS:
 
     void tabOrder()
     {
-        QWidget* expected[] = {control<QPushButton>("cmdBuscar"), box(), list(),
-                               control<QPushButton>("cmdBuscar")};
-        control<QPushButton>("cmdBuscar")->setFocus();
+        QWidget* expected[] = {buscar(), box(), list(), buscar()};
+        buscar()->setFocus();
         for (QWidget* w : expected) {
             QCOMPARE(QApplication::focusWidget(), w);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -215,16 +214,12 @@ private Q_SLOTS:
         else if (gesture == u"keypad-enter")
             QTest::keyClick(box(), Qt::Key_Enter, Qt::KeypadModifier);
         else if (gesture == u"buscar")
-            QTest::mouseClick(control<QPushButton>("cmdBuscar"), Qt::LeftButton);
+            QTest::mouseClick(buscar(), Qt::LeftButton);
         else if (gesture == u"list-enter")
             QTest::keyClick(list(), Qt::Key_Return);
         else
             QTest::keyClick(list(), Qt::Key_Space);
-        const QString expected =
-            row < 0
-                ? QString()
-                : QString::fromStdU16String(std::u16string(lexidor::kCatalogue[std::size_t(row)].definition));
-        QCOMPARE(definition()->text(), expected);
+        QCOMPARE(definition()->text(), row < 0 ? QString() : definitionOf(row));
     }
 
     void doubleClickCopiesTheRow()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Catalogue.h"
 #include "QtWindow.h"
 
 #include <QtCore/QObject>
@@ -30,6 +31,12 @@ protected:
     QListWidget* list() const { return control<QListWidget>("lstLista"); }
     QLabel* definition() const { return control<QLabel>("lblDescripcion"); }
     QPushButton* buscar() const { return control<QPushButton>("cmdBuscar"); }
+
+    static QString definitionOf(int row)
+    {
+        return QString::fromStdU16String(
+            std::u16string(kCatalogue[static_cast<std::size_t>(row)].definition));
+    }
 };
 
 } // namespace lexidor::test

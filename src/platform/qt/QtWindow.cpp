@@ -182,14 +182,20 @@ QtWindow::QtWindow(std::function<void()> onEnd)
 
 QtWindow::~QtWindow() = default;
 
+std::function<void()> QtWindow::raising(void (FrmLexidor::*handler)())
+{
+    // Once the program has ended, no further handler runs.
+    return [this, handler] {
+        if (!ended_)
+            (frm_.*handler)();
+    };
+}
+
 void QtWindow::createMenu()
 {
     QAction* cerrar = menuBar()->addAction(qs(kFrmLexidor.menu.caption));
     cerrar->setObjectName(QString::fromLatin1(kFrmLexidor.menu.name));
-    connect(cerrar, &QAction::triggered, this, [this] {
-        if (!ended_)
-            frm_.mnuCerrar_Click();
-    });
+    connect(cerrar, &QAction::triggered, this, raising(&FrmLexidor::mnuCerrar_Click));
 }
 
 void QtWindow::createControls(QWidget* client)
@@ -237,20 +243,14 @@ void QtWindow::createControls(QWidget* client)
             for (const Entry& entry : kCatalogue)
                 lstLista_->addItem(qs(entry.term));
             lstLista_->installEventFilter(this);
-            connect(lstLista_, &QListWidget::doubleClicked, this, [this] {
-                if (!ended_)
-                    frm_.lstLista_DblClick();
-            });
+            connect(lstLista_, &QListWidget::doubleClicked, this, raising(&FrmLexidor::lstLista_DblClick));
             widget = lstLista_;
             break;
         }
         case ControlKind::CommandButton:
             cmdBuscar_ = new QPushButton(qs(c.text), client);
             cmdBuscar_->setAutoDefault(false);
-            connect(cmdBuscar_, &QPushButton::clicked, this, [this] {
-                if (!ended_)
-                    frm_.cmdBuscar_Click();
-            });
+            connect(cmdBuscar_, &QPushButton::clicked, this, raising(&FrmLexidor::cmdBuscar_Click));
             widget = cmdBuscar_;
             break;
         }

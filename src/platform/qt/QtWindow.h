@@ -63,6 +63,8 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenu();
+    // A slot that raises `handler`, as long as the program has not ended.
+    std::function<void()> raising(void (FrmLexidor::*handler)());
     void selectRow(int row);
     void holdList();
     void releaseList();
