@@ -58,9 +58,9 @@ build: configure
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "No desktop found: starting Lexidor on a virtual X display (xvfb-run)."; \
-	    xvfb-run -a $(BUILD)/src/platform/qt/lexidor; \
+	    xvfb-run -a $(BUILD)/src/qt/lexidor; \
 	else \
-	    $(BUILD)/src/platform/qt/lexidor; \
+	    $(BUILD)/src/qt/lexidor; \
 	fi
 
 test: test-deps build
@@ -87,10 +87,10 @@ windows: test-deps
 	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
 	    -DCMAKE_BUILD_TYPE=MinSizeRel -DLEXIDOR_TESTS=OFF -DLEXIDOR_QT=OFF $(CMAKE_ARGS)
 	cmake --build $(WIN32_BUILD) -j$(JOBS)
-	@echo "built $(WIN32_BUILD)/src/platform/win32/lexidor.exe"
+	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"
 
 screenshot-windows: windows
-	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/platform/win32/lexidor.exe docs/lexidor-windows.png
+	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/win32/lexidor.exe docs/lexidor-windows.png
 
 # Start-up and memory against a bare Qt window, key steps on the fake and on
 # the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one: prints the
@@ -103,7 +103,7 @@ bench:
 	    bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
 
 screenshot: build
-	bash tools/screenshot.sh $(BUILD)/src/platform/qt/lexidor docs/lexidor.png
+	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -3,8 +3,8 @@
 // what FrmLexidor itself costs, without any widget.
 
 #include "Catalogue.h"
+#include "FakeWindow.h"
 #include "KeyCodes.h"
-#include "WindowHarness.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,7 +14,7 @@
 namespace {
 
 using lexidor::kCatalogue;
-using lexidor::test::WindowHarness;
+using lexidor::test::FakeWindow;
 namespace vk = lexidor::vk;
 
 // The entry whose definition is longest: the most text to find and show.
@@ -31,14 +31,14 @@ const lexidor::Entry& longestEntry()
 // the handler, so every iteration is the same step.
 void BM_Fake_WorstKeyStep(benchmark::State& state)
 {
-    WindowHarness h;
+    FakeWindow h;
     h.type(u"a");
     for (auto _ : state) {
         h.rt.userTypes(u"9");
-        h.frm.txtBuscar_KeyUp(vk::Key0 + 9);
+        h.events.boxKeyReleased(vk::Key0 + 9);
         h.rt.userBackspace();
     }
-    if (h.rt.selectedRow() != 0 || h.frm.longitud() != 2 || h.frm.indice() != 0)
+    if (h.rt.selectedRow() != 0 || h.form().longitud() != 2 || h.form().indice() != 0)
         state.SkipWithError("the step did not come back to row 0");
 }
 BENCHMARK(BM_Fake_WorstKeyStep)->Unit(benchmark::kMicrosecond);
@@ -48,10 +48,10 @@ BENCHMARK(BM_Fake_WorstKeyStep)->Unit(benchmark::kMicrosecond);
 void BM_Fake_Lookup(benchmark::State& state)
 {
     const lexidor::Entry& entry = longestEntry();
-    WindowHarness h;
+    FakeWindow h;
     h.rt.userTypes(entry.term);
     for (auto _ : state) {
-        h.frm.cmdBuscar_Click();
+        h.events.buscarClicked();
         benchmark::DoNotOptimize(h.rt.caption().data());
     }
     if (h.rt.caption() != entry.definition)

@@ -19,7 +19,7 @@ results=${2:-$here/results.md}
 runs=${RUNS:-15}
 reps=${REPS:-10}
 bench=$build/bench
-lexidor=$build/src/platform/qt/lexidor
+lexidor=$build/src/qt/lexidor
 
 for f in "$bench/lexidor-startup-bench" "$bench/bare-qt-window" "$bench/plain-widgets-window" \
          "$bench/lexidor-keystroke-bench" \
@@ -76,11 +76,11 @@ keytable "$work/qt.csv" >> "$work/keys.tsv"
 # --- Windows program ------------------------------------------------------------
 win32_build=${WIN32_BUILD:-build-win32}
 case $win32_build in /*) ;; *) win32_build=$root/$win32_build ;; esac
-exe=$win32_build/src/platform/win32/lexidor.exe
+exe=$win32_build/src/win32/lexidor.exe
 # Without `make windows`, the copy that `make test` cross-builds in build/.
-if [ ! -f "$exe" ] && [ -f "$root/build/win32/src/platform/win32/lexidor.exe" ]; then
+if [ ! -f "$exe" ] && [ -f "$root/build/win32/src/win32/lexidor.exe" ]; then
     win32_build=$root/build/win32
-    exe=$win32_build/src/platform/win32/lexidor.exe
+    exe=$win32_build/src/win32/lexidor.exe
 fi
 exe_line="| \`lexidor.exe\` under 200 KB | not measured: no $exe | |"
 wine_md=

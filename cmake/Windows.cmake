@@ -25,7 +25,8 @@ find_program(LEXIDOR_WRESTOOL NAMES wrestool)
 find_program(LEXIDOR_ICOTOOL NAMES icotool)
 
 set(LEXIDOR_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
-set(lexidor_win32_bin ${LEXIDOR_WIN32_DIR}/src/platform/win32)
+set(lexidor_win32_bin ${LEXIDOR_WIN32_DIR}/src/win32)
+set(lexidor_win32_test_bin ${LEXIDOR_WIN32_DIR}/tests/win32)
 set(lexidor_win32_tests ${PROJECT_SOURCE_DIR}/tests/win32)
 
 if(LEXIDOR_MINGW_CXX)
@@ -35,14 +36,14 @@ if(LEXIDOR_MINGW_CXX)
     BINARY_DIR ${LEXIDOR_WIN32_DIR}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64-i686.cmake
                -DCMAKE_BUILD_TYPE=MinSizeRel
-               -DLEXIDOR_TESTS=OFF
+               -DLEXIDOR_TESTS=${LEXIDOR_TESTS}
                -DLEXIDOR_QT=OFF
                -DLEXIDOR_WERROR=${LEXIDOR_WERROR}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${lexidor_win32_bin}/lexidor.exe
-                     ${lexidor_win32_bin}/lexidor-scenario.exe
-                     ${lexidor_win32_bin}/lexidor-window-test.exe)
+                     ${lexidor_win32_test_bin}/lexidor-scenario.exe
+                     ${lexidor_win32_test_bin}/lexidor-window-test.exe)
 endif()
 
 if(NOT LEXIDOR_TESTS)
@@ -83,7 +84,7 @@ foreach(scenario IN LISTS lexidor_win32_scenarios)
   get_filename_component(name ${scenario} NAME_WE)
   add_test(NAME win32.scenario.${name}
            COMMAND bash ${PROJECT_SOURCE_DIR}/tests/scenario/run-scenario.sh
-                   ${lexidor_win32_bin}/lexidor-scenario.exe ${scenario}
+                   ${lexidor_win32_test_bin}/lexidor-scenario.exe ${scenario}
                    ${PROJECT_SOURCE_DIR}/tests/scenarios/${name}.expected
                    ${lexidor_wine} run)
   # One at a time: programs in one Wine prefix share one desktop, and a
@@ -92,7 +93,7 @@ foreach(scenario IN LISTS lexidor_win32_scenarios)
                        RESOURCE_LOCK lexidor_wine_desktop)
 endforeach()
 
-add_test(NAME win32.window COMMAND ${lexidor_wine} run ${lexidor_win32_bin}/lexidor-window-test.exe)
+add_test(NAME win32.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-window-test.exe)
 # Wine's own exit status can be 0 when the program never started: the
 # program's closing line decides.
 set_tests_properties(win32.window PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
@@ -103,7 +104,7 @@ add_test(NAME win32.resources
                  ${PROJECT_SOURCE_DIR}/resources)
 add_test(NAME win32.imports
          COMMAND bash ${lexidor_win32_tests}/check-imports.sh ${LEXIDOR_MINGW_OBJDUMP}
-                 ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_bin}/lexidor-scenario.exe)
+                 ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_test_bin}/lexidor-scenario.exe)
 
 # The program stays one small file: under 200 KB with the picture inside.
 add_test(NAME win32.size

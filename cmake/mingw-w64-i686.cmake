@@ -30,7 +30,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Small, self-contained programs: every function in its own section so the
 # linker can drop what nothing calls; the runtime libraries linked in
-# statically (see src/platform/win32/CMakeLists.txt).
+# statically (see src/win32/CMakeLists.txt).
 set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 if(NOT CMAKE_BUILD_TYPE)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Catalogue.h"
+#include "FakeWindow.h"
 #include "TestText.h"
-#include "WindowHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 namespace lexidor {
 namespace {
 
+using test::FakeWindow;
 using test::utf8;
-using test::WindowHarness;
 
 std::u16string definitionOf(int row)
 {
@@ -40,15 +40,15 @@ TEST(Lifecycle, LoadAndActivateGiveTheStartState)
 
 TEST(Lifecycle, CerrarEndsTheProgram)
 {
-    WindowHarness w;
+    FakeWindow w;
     EXPECT_FALSE(w.rt.ended());
-    w.frm.mnuCerrar_Click();
+    w.events.cerrarChosen();
     EXPECT_TRUE(w.rt.ended());
 }
 
 struct LookupCase {
     const char* name;
-    std::function<void(WindowHarness&)> steps;
+    std::function<void(FakeWindow&)> steps;
     std::u16string caption; // what the definition area shows afterwards
     std::u16string text;    // what the search box holds afterwards
 };
@@ -63,7 +63,7 @@ class Lookup : public testing::TestWithParam<LookupCase> {};
 TEST_P(Lookup, ShowsTheDefinitionOfTheWholeBoxText)
 {
     const LookupCase& c = GetParam();
-    WindowHarness w;
+    FakeWindow w;
     c.steps(w);
     EXPECT_EQ(utf8(w.rt.caption()), utf8(c.caption));
     EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), utf8(c.text));
@@ -111,13 +111,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Lookup, DoubleClickLeavesTheTypeAheadStateAlone)
 {
-    WindowHarness w;
+    FakeWindow w;
     w.type(u"ce");
-    const auto indice = w.frm.indice();
-    const auto longitud = w.frm.longitud();
+    const auto indice = w.form().indice();
+    const auto longitud = w.form().longitud();
     w.doubleClickRow(30);
-    EXPECT_EQ(w.frm.indice(), indice);
-    EXPECT_EQ(w.frm.longitud(), longitud);
+    EXPECT_EQ(w.form().indice(), indice);
+    EXPECT_EQ(w.form().longitud(), longitud);
     EXPECT_EQ(w.rt.selectedRow(), 30);
 }
 
@@ -125,7 +125,7 @@ TEST(Lookup, EveryTermFindsItsOwnDefinitionInAnyCase)
 {
     for (int row = 0; row < kRowCount; ++row) {
         for (bool lower : {false, true}) {
-            WindowHarness w;
+            FakeWindow w;
             std::u16string text(kCatalogue[row].term);
             if (lower)
                 for (char16_t& c : text)

@@ -5,8 +5,9 @@
 // LEXIDOR_SEED=<seed> reruns one session.
 
 #include "Catalogue.h"
+#include "FakeWindow.h"
+#include "StateInvariants.h"
 #include "TestText.h"
-#include "WindowHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@
 namespace lexidor {
 namespace {
 
-using test::WindowHarness;
+using test::FakeWindow;
 
 // Characters a user might type: letters, accented letters, space, digits,
 // and characters outside Latin-1 (including half of a surrogate pair).
@@ -34,7 +35,7 @@ std::string describe(std::uint32_t seed, const std::string& log)
 void runSession(std::uint32_t seed)
 {
     std::mt19937 rng(seed);
-    WindowHarness w;
+    FakeWindow w;
     std::string log;
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
@@ -78,12 +79,12 @@ void runSession(std::uint32_t seed)
         } catch (const std::exception& ex) {
             FAIL() << ex.what() << "; " << describe(seed, log);
         }
-        ASSERT_GE(w.frm.indice(), 0) << describe(seed, log);
-        ASSERT_LE(w.frm.indice(), kRowCount - 1) << describe(seed, log);
-        ASSERT_GE(w.frm.longitud(), 1) << describe(seed, log);
-        ASSERT_LE(w.frm.longitud(), FrmLexidor::kHistoryLength + 1) << describe(seed, log);
-        ASSERT_GE(w.rt.selectedRow(), -1) << describe(seed, log);
-        ASSERT_LT(w.rt.selectedRow(), kRowCount) << describe(seed, log);
+        const int row = w.rt.selectedRow();
+        const std::u16string rowText = w.rt.lstLista_Text();
+        ASSERT_EQ(test::stateProblem({w.form().indice(), w.form().longitud(), row, row >= 0 ? 1 : 0, rowText,
+                                      w.rt.caption()}),
+                  "")
+            << describe(seed, log);
         // A key step other than an ignored Backspace always leaves a row selected.
         if (what < 45 || (what >= 65 && what < 80)) {
             ASSERT_NE(w.rt.selectedRow(), -1) << describe(seed, log);
@@ -106,13 +107,13 @@ TEST(TypeAheadProperty, StateStaysValidInRandomSessions)
 TEST(TypeAheadProperty, HistoryEndIsSafeForEveryTerm)
 {
     for (int row = 0; row < kRowCount; ++row) {
-        WindowHarness w;
+        FakeWindow w;
         w.type(kCatalogue[row].term);
         for (int i = 0; i < 300; ++i) {
             w.key(i % 3 == 0 ? vk::Return : (i % 3 == 1 ? vk::Shift : vk::Right));
-            ASSERT_LE(w.frm.longitud(), FrmLexidor::kHistoryLength + 1);
+            ASSERT_LE(w.form().longitud(), FrmLexidor::kHistoryLength + 1);
         }
-        EXPECT_EQ(w.frm.longitud(), FrmLexidor::kHistoryLength + 1) << test::utf8(kCatalogue[row].term);
+        EXPECT_EQ(w.form().longitud(), FrmLexidor::kHistoryLength + 1) << test::utf8(kCatalogue[row].term);
         // Some rows are also found by a shorter prefix: the selection is the
         // first row that begins with the whole term.
         const int expected = w.rt.selectedRow();
@@ -122,10 +123,10 @@ TEST(TypeAheadProperty, HistoryEndIsSafeForEveryTerm)
 
         // Backspace steps back through the stored matches of the whole term.
         w.backspace();
-        EXPECT_EQ(w.frm.longitud(), FrmLexidor::kHistoryLength);
+        EXPECT_EQ(w.form().longitud(), FrmLexidor::kHistoryLength);
         EXPECT_EQ(w.rt.selectedRow(), expected);
         w.type(kCatalogue[row].term.substr(kCatalogue[row].term.size() - 1));
-        EXPECT_EQ(w.frm.longitud(), FrmLexidor::kHistoryLength + 1);
+        EXPECT_EQ(w.form().longitud(), FrmLexidor::kHistoryLength + 1);
         EXPECT_EQ(w.rt.selectedRow(), expected);
     }
 }

@@ -1,96 +1,27 @@
 // SPDX-License-Identifier: MIT
 // lexidor-scenario: runs the real Qt window on the offscreen platform and
 // drives it with real mouse and key events, one command a line from standard
-// input, printing the window's state as one JSON line after each command.
+// input, printing the window's state as one JSON line after each command
+// (tests/scenarios/README.md).
 
 #include "QtWindow.h"
-#include "StateLine.h"
+#include "ScenarioProtocol.h"
 
-#include <QtCore/QTextStream>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
-#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <memory>
-#include <optional>
-#include <string>
 
 namespace {
 
 using lexidor::QtWindow;
-
-class Driver {
-public:
-    Driver() { start(); }
-
-    // Runs one command line; false when the program has ended.
-    bool run(const QString& line, int lineNumber);
-
-private:
-    void start();
-    void settle() const { QCoreApplication::processEvents(); }
-    void printState() const;
-    void fail(const QString& why, int lineNumber, const QString& line) const;
-    void endProgram(bool byMenu);
-
-    template <typename T> T* control(const char* name) const
-    {
-        return window_->findChild<T*>(QString::fromLatin1(name));
-    }
-
-    std::unique_ptr<QtWindow> window_;
-    bool ended_ = false;
-};
-
-void Driver::start()
-{
-    ended_ = false;
-    window_ = std::make_unique<QtWindow>([this] { ended_ = true; });
-    window_->showCentred();
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get()))
-        std::cerr << "lexidor-scenario: the window did not become active\n";
-    settle();
-    printState();
-}
-
-void Driver::printState() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    const std::string line = lexidor::scenario::stateLine(
-        {control<QLineEdit>("txtBuscar")->text().toStdU16String(), window_->selectedRow(),
-         control<QLabel>("lblDescripcion")->text().toStdU16String(), window_->logic().indice(),
-         window_->logic().longitud(), focus ? focus->objectName().toStdU16String() : std::u16string()});
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
-}
-
-void Driver::fail(const QString& why, int lineNumber, const QString& line) const
-{
-    const std::string msg = lexidor::scenario::errorLine(
-        QStringLiteral("line %1: %2: %3").arg(lineNumber).arg(why, line).toStdU16String());
-    std::fwrite(msg.data(), 1, msg.size(), stdout);
-    std::fflush(stdout);
-    std::exit(2);
-}
-
-void Driver::endProgram(bool byMenu)
-{
-    if (byMenu) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
-        QTest::keyClick(target, Qt::Key_C, Qt::AltModifier);
-    } else {
-        window_->close();
-    }
-    settle();
-}
+namespace scenario = lexidor::scenario;
 
 // The Qt key a keyboard reports for a typed character.
 Qt::Key keyForCharacter(char32_t c)
@@ -101,132 +32,217 @@ Qt::Key keyForCharacter(char32_t c)
         return static_cast<Qt::Key>(c);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return static_cast<Qt::Key>(c - 0x20); // Qt names Latin-1 keys by their capital
-    if (c > 0x20 && c < 0x7F)
-        return static_cast<Qt::Key>(c);
-    if (c >= 0xA0 && c <= 0xFF)
+    if ((c > 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF))
         return static_cast<Qt::Key>(c);
     return Qt::Key_unknown;
 }
 
-const std::map<QString, Qt::Key>& boxKeys()
+Qt::Key qtKey(scenario::BoxKey key)
 {
-    static const std::map<QString, Qt::Key> keys{
-        {QStringLiteral("Enter"), Qt::Key_Return},     {QStringLiteral("Backspace"), Qt::Key_Backspace},
-        {QStringLiteral("Shift"), Qt::Key_Shift},      {QStringLiteral("Left"), Qt::Key_Left},
-        {QStringLiteral("Right"), Qt::Key_Right},      {QStringLiteral("Home"), Qt::Key_Home},
-        {QStringLiteral("End"), Qt::Key_End},          {QStringLiteral("Delete"), Qt::Key_Delete},
-        {QStringLiteral("CapsLock"), Qt::Key_CapsLock}};
-    return keys;
-}
-
-const std::map<QString, Qt::Key>& listKeys()
-{
-    static const std::map<QString, Qt::Key> keys{{QStringLiteral("Enter"), Qt::Key_Return},
-                                                 {QStringLiteral("Up"), Qt::Key_Up},
-                                                 {QStringLiteral("Down"), Qt::Key_Down},
-                                                 {QStringLiteral("Home"), Qt::Key_Home},
-                                                 {QStringLiteral("End"), Qt::Key_End}};
-    return keys;
-}
-
-std::optional<int> rowNumber(const QString& text, int rows)
-{
-    bool ok = false;
-    const int row = text.toInt(&ok);
-    if (!ok || row < 0 || row >= rows)
-        return std::nullopt;
-    return row;
-}
-
-bool Driver::run(const QString& line, int lineNumber)
-{
-    if (line.trimmed().isEmpty() || line.startsWith(u'#'))
-        return true;
-
-    const qsizetype space = line.indexOf(u' ');
-    const QString command = space < 0 ? line : line.left(space);
-    const QString argument = space < 0 ? QString() : line.mid(space + 1);
-    auto* box = control<QLineEdit>("txtBuscar");
-    auto* list = control<QListWidget>("lstLista");
-
-    if (command == u"type" && space >= 0) {
-        for (qsizetype i = 0; i < argument.size(); ++i) {
-            char32_t c = argument[i].unicode();
-            QString text(argument[i]);
-            if (argument[i].isHighSurrogate() && i + 1 < argument.size() &&
-                argument[i + 1].isLowSurrogate()) {
-                c = QChar::surrogateToUcs4(argument[i], argument[i + 1]);
-                text = argument.mid(i, 2);
-                ++i;
-            }
-            QTest::sendKeyEvent(QTest::Click, box, keyForCharacter(c), text, Qt::NoModifier);
-            settle();
-        }
-    } else if (command == u"key" && boxKeys().count(argument)) {
-        QTest::keyClick(box, boxKeys().at(argument));
-    } else if (command == u"listkey" && listKeys().count(argument)) {
-        QTest::keyClick(list, listKeys().at(argument));
-    } else if (line == u"click box") {
-        const QPoint rightOfText(box->width() - 4, box->height() / 2);
-        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, rightOfText);
-    } else if (line == u"click buscar") {
-        QTest::mouseClick(control<QPushButton>("cmdBuscar"), Qt::LeftButton);
-    } else if ((command == u"select" || command == u"dblclick") && rowNumber(argument, list->count())) {
-        QListWidgetItem* item = list->item(*rowNumber(argument, list->count()));
-        list->scrollToItem(item);
-        settle();
-        const QPoint centre = list->visualItemRect(item).center();
-        if (command == u"select")
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-        else {
-            // A hand's double-click: the first click, then the second press
-            // that the system reports as a double-click, then its release.
-            QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-            QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-        }
-    } else if (line == u"tab") {
-        // The press moves the focus on; the release reaches the control
-        // that has the focus by then, as on a real keyboard.
-        QWidget* focus = QApplication::focusWidget();
-        QTest::sendKeyEvent(QTest::Press, focus ? focus : window_.get(), Qt::Key_Tab, QString(u'\t'),
-                            Qt::NoModifier);
-        settle();
-        focus = QApplication::focusWidget();
-        QTest::sendKeyEvent(QTest::Release, focus ? focus : window_.get(), Qt::Key_Tab, QString(u'\t'),
-                            Qt::NoModifier);
-    } else if (line == u"activate") {
-        QApplication::setActiveWindow(nullptr);
-        settle();
-        window_->activateWindow();
-        QApplication::setActiveWindow(window_.get());
-        (void)QTest::qWaitForWindowActive(window_.get());
-    } else if (line == u"restart") {
-        window_->close();
-        window_.reset();
-        settle();
-        start();
-        return true;
-    } else if (line == u"alt+c" || line == u"close") {
-        endProgram(line == u"alt+c");
-        if (!ended_)
-            fail(QStringLiteral("the program did not end"), lineNumber, line);
-        std::fputs("{\"ended\":true}\n", stdout);
-        std::fflush(stdout);
-        return false;
-    } else {
-        fail(QStringLiteral("cannot read"), lineNumber, line);
+    using K = scenario::BoxKey;
+    switch (key) {
+    case K::Enter:
+        return Qt::Key_Return;
+    case K::Backspace:
+        return Qt::Key_Backspace;
+    case K::Shift:
+        return Qt::Key_Shift;
+    case K::Left:
+        return Qt::Key_Left;
+    case K::Right:
+        return Qt::Key_Right;
+    case K::Home:
+        return Qt::Key_Home;
+    case K::End:
+        return Qt::Key_End;
+    case K::Delete:
+        return Qt::Key_Delete;
+    case K::CapsLock:
+        return Qt::Key_CapsLock;
     }
+    return Qt::Key_unknown;
+}
 
+Qt::Key qtKey(scenario::ListKey key)
+{
+    using K = scenario::ListKey;
+    switch (key) {
+    case K::Enter:
+        return Qt::Key_Return;
+    case K::Up:
+        return Qt::Key_Up;
+    case K::Down:
+        return Qt::Key_Down;
+    case K::Home:
+        return Qt::Key_Home;
+    case K::End:
+        return Qt::Key_End;
+    }
+    return Qt::Key_unknown;
+}
+
+class QtTarget final : public scenario::Target {
+public:
+    QtTarget() { start(); }
+
+    int rows() const override { return list()->count(); }
+    bool ended() const override { return ended_; }
+    scenario::State state() const override;
+    void typeCharacter(std::u16string_view character) override;
+    void act(const scenario::Command& command) override;
+
+private:
+    void start();
+    static void settle() { QCoreApplication::processEvents(); }
+    QLineEdit* box() const { return window_->findChild<QLineEdit*>(QStringLiteral("txtBuscar")); }
+    QListWidget* list() const { return window_->findChild<QListWidget*>(QStringLiteral("lstLista")); }
+    QWidget* focusOrWindow() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
+    }
+    void doubleClick(QWidget* target, QPoint at);
+
+    // Overloads for std::visit, one per command.
+    void operator()(const scenario::Type&) {}
+    void operator()(const scenario::PressBoxKey& c) { QTest::keyClick(box(), qtKey(c.key)); }
+    void operator()(const scenario::PressListKey& c) { QTest::keyClick(list(), qtKey(c.key)); }
+    void operator()(const scenario::ReleaseAlt&) { QTest::keyRelease(box(), Qt::Key_Alt); }
+    void operator()(const scenario::ClickBox&)
+    {
+        QTest::mouseClick(box(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(box()->width() - 4, box()->height() / 2));
+    }
+    void operator()(const scenario::ClickBuscar&)
+    {
+        QTest::mouseClick(window_->findChild<QPushButton*>(QStringLiteral("cmdBuscar")), Qt::LeftButton);
+    }
+    void operator()(const scenario::SelectRow& c);
+    void operator()(const scenario::DoubleClickRow& c);
+    void operator()(const scenario::DoubleClickBelowRows&);
+    void operator()(const scenario::Tab& c);
+    void operator()(const scenario::Activate&);
+    void operator()(const scenario::Restart&);
+    void operator()(const scenario::EndProgram& c);
+
+    std::unique_ptr<QtWindow> window_;
+    bool ended_ = false;
+};
+
+void QtTarget::start()
+{
+    ended_ = false;
+    window_ = std::make_unique<QtWindow>([this] { ended_ = true; });
+    window_->showCentred();
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get()))
+        std::cerr << "lexidor-scenario: the window did not become active\n";
     settle();
-    if (ended_) {
-        std::fputs("{\"ended\":true}\n", stdout);
-        std::fflush(stdout);
-        return false;
+}
+
+scenario::State QtTarget::state() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return {box()->text().toStdU16String(),
+            window_->selectedRow(),
+            window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
+            window_->logic().indice(),
+            window_->logic().longitud(),
+            focus ? focus->objectName().toStdU16String() : std::u16string()};
+}
+
+void QtTarget::typeCharacter(std::u16string_view character)
+{
+    const QString text = QString::fromUtf16(character.data(), static_cast<qsizetype>(character.size()));
+    const char32_t c = text.size() == 2 ? QChar::surrogateToUcs4(text[0], text[1]) : text[0].unicode();
+    QTest::sendKeyEvent(QTest::Click, box(), keyForCharacter(c), text, Qt::NoModifier);
+    settle();
+}
+
+void QtTarget::act(const scenario::Command& command)
+{
+    std::visit([this](const auto& c) { (*this)(c); }, command);
+    settle();
+}
+
+void QtTarget::operator()(const scenario::SelectRow& c)
+{
+    QListWidgetItem* item = list()->item(c.row);
+    list()->scrollToItem(item);
+    settle();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list()->visualItemRect(item).center());
+}
+
+// A hand's double-click: the first click, then the second press that the
+// system reports as a double-click, then its release.
+void QtTarget::doubleClick(QWidget* target, QPoint at)
+{
+    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void QtTarget::operator()(const scenario::DoubleClickRow& c)
+{
+    QListWidgetItem* item = list()->item(c.row);
+    list()->scrollToItem(item);
+    settle();
+    doubleClick(list()->viewport(), list()->visualItemRect(item).center());
+}
+
+// The list scrolled to its end, a double-click on the empty space below the
+// last row.
+void QtTarget::operator()(const scenario::DoubleClickBelowRows&)
+{
+    QListWidgetItem* last = list()->item(list()->count() - 1);
+    list()->scrollToItem(last);
+    settle();
+    const QRect row = list()->visualItemRect(last);
+    const QPoint below(row.center().x(), (row.bottom() + list()->viewport()->height()) / 2 + 1);
+    doubleClick(list()->viewport(), below);
+}
+
+// The press moves the focus on; the releases reach the control that has the
+// focus by then, as on a real keyboard.
+void QtTarget::operator()(const scenario::Tab& c)
+{
+    const Qt::Key key = c.backwards ? Qt::Key_Backtab : Qt::Key_Tab;
+    const Qt::KeyboardModifiers modifiers = c.backwards ? Qt::ShiftModifier : Qt::NoModifier;
+    if (c.backwards)
+        QTest::sendKeyEvent(QTest::Press, focusOrWindow(), Qt::Key_Shift, QString(), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Press, focusOrWindow(), key, QString(u'\t'), modifiers);
+    settle();
+    QTest::sendKeyEvent(QTest::Release, focusOrWindow(), key, QString(u'\t'), modifiers);
+    if (c.backwards) {
+        settle();
+        QTest::sendKeyEvent(QTest::Release, focusOrWindow(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
     }
-    printState();
-    return true;
+}
+
+void QtTarget::operator()(const scenario::Activate&)
+{
+    QApplication::setActiveWindow(nullptr);
+    settle();
+    window_->activateWindow();
+    QApplication::setActiveWindow(window_.get());
+    (void)QTest::qWaitForWindowActive(window_.get());
+}
+
+void QtTarget::operator()(const scenario::Restart&)
+{
+    window_->close();
+    window_.reset();
+    settle();
+    start();
+}
+
+void QtTarget::operator()(const scenario::EndProgram& c)
+{
+    if (c.byMenu)
+        QTest::keyClick(focusOrWindow(), Qt::Key_C, Qt::AltModifier);
+    else
+        window_->close();
 }
 
 } // namespace
@@ -237,16 +253,6 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtWindow::setApplicationIdentity();
-
-    Driver driver;
-    std::string raw;
-    int lineNumber = 0;
-    while (std::getline(std::cin, raw)) {
-        ++lineNumber;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
-        if (!driver.run(QString::fromStdString(raw), lineNumber))
-            return 0;
-    }
-    return 0;
+    QtTarget target;
+    return scenario::run(stdin, stdout, target);
 }

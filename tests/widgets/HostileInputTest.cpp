@@ -11,6 +11,7 @@
 #include "Catalogue.h"
 #include "FrmLexidor.h"
 #include "QtWindow.h"
+#include "StateInvariants.h"
 #include "WindowTestBase.h"
 
 #include <QtGui/QClipboard>
@@ -90,21 +91,11 @@ private:
     QString stateProblem() const
     {
         const FrmLexidor& logic = window_->logic();
-        if (logic.indice() < 0 || logic.indice() >= lexidor::kRowCount)
-            return QStringLiteral("intIndice %1").arg(logic.indice());
-        if (logic.longitud() < 1 || logic.longitud() > FrmLexidor::kHistoryLength + 1)
-            return QStringLiteral("intLongitud %1").arg(logic.longitud());
-        const int row = window_->selectedRow();
-        if (row < -1 || row >= lexidor::kRowCount || list()->selectedItems().size() > 1)
-            return QStringLiteral("selected row %1").arg(row);
-        const QString caption = definition()->text();
-        if (caption.isEmpty())
-            return {};
-        for (int r = 0; r < lexidor::kRowCount; ++r) {
-            if (caption == definitionOf(r))
-                return {};
-        }
-        return QStringLiteral("the definition area shows %1").arg(caption.left(40));
+        const std::u16string rowText = window_->lstLista_Text();
+        const std::u16string caption = definition()->text().toStdU16String();
+        return QString::fromStdString(lexidor::test::stateProblem(
+            {logic.indice(), logic.longitud(), window_->selectedRow(),
+             static_cast<int>(list()->selectedItems().size()), rowText, caption}));
     }
 
     // Runs one user action with the events it causes and the repaint, then

@@ -5,7 +5,7 @@
 // JSON line after each command. Same commands and output as the Qt driver
 // (tests/scenarios/README.md).
 
-#include "StateLine.h"
+#include "ScenarioProtocol.h"
 #include "Utf8.h"
 #include "Win32Window.h"
 
@@ -23,20 +23,11 @@
 
 namespace {
 
+using lexidor::Control;
 using lexidor::Win32Window;
+namespace scenario = lexidor::scenario;
 
 // --- Text -------------------------------------------------------------------
-
-std::u16string utf16(std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::u16string out(static_cast<std::size_t>(n), u'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                        reinterpret_cast<wchar_t*>(out.data()), n);
-    return out;
-}
 
 std::u16string windowText(HWND window)
 {
@@ -45,12 +36,6 @@ std::u16string windowText(HWND window)
         GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
     text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
-}
-
-void print(const std::string& line)
-{
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
 }
 
 // --- Keys -------------------------------------------------------------------
@@ -84,32 +69,53 @@ int keyForCharacter(char32_t c)
 // What a keyboard sends with each key: WM_KEYDOWN, the characters that
 // TranslateMessage would make of it, WM_KEYUP.
 struct Key {
-    const char* name;
     int code;
     wchar_t character; // 0: none
     bool extended;
 };
 
-constexpr Key kBoxKeys[] = {
-    {"Enter", VK_RETURN, L'\r', false}, {"Backspace", VK_BACK, L'\b', false},
-    {"Shift", VK_SHIFT, 0, false},      {"Left", VK_LEFT, 0, true},
-    {"Right", VK_RIGHT, 0, true},       {"Home", VK_HOME, 0, true},
-    {"End", VK_END, 0, true},           {"Delete", VK_DELETE, 0, true},
-    {"CapsLock", VK_CAPITAL, 0, false},
-};
-
-constexpr Key kListKeys[] = {
-    {"Enter", VK_RETURN, L'\r', false}, {"Up", VK_UP, 0, true},   {"Down", VK_DOWN, 0, true},
-    {"Home", VK_HOME, 0, true},         {"End", VK_END, 0, true},
-};
-
-template <std::size_t N> const Key* findKey(const Key (&keys)[N], std::string_view name)
+Key win32Key(scenario::BoxKey key)
 {
-    for (const Key& key : keys) {
-        if (name == key.name)
-            return &key;
+    using K = scenario::BoxKey;
+    switch (key) {
+    case K::Enter:
+        return {VK_RETURN, L'\r', false};
+    case K::Backspace:
+        return {VK_BACK, L'\b', false};
+    case K::Shift:
+        return {VK_SHIFT, 0, false};
+    case K::Left:
+        return {VK_LEFT, 0, true};
+    case K::Right:
+        return {VK_RIGHT, 0, true};
+    case K::Home:
+        return {VK_HOME, 0, true};
+    case K::End:
+        return {VK_END, 0, true};
+    case K::Delete:
+        return {VK_DELETE, 0, true};
+    case K::CapsLock:
+        return {VK_CAPITAL, 0, false};
     }
-    return nullptr;
+    return {0, 0, false};
+}
+
+Key win32Key(scenario::ListKey key)
+{
+    using K = scenario::ListKey;
+    switch (key) {
+    case K::Enter:
+        return {VK_RETURN, L'\r', false};
+    case K::Up:
+        return {VK_UP, 0, true};
+    case K::Down:
+        return {VK_DOWN, 0, true};
+    case K::Home:
+        return {VK_HOME, 0, true};
+    case K::End:
+        return {VK_END, 0, true};
+    }
+    return {0, 0, false};
 }
 
 LPARAM keyData(int code, bool extended, bool up, bool alt = false)
@@ -132,49 +138,69 @@ LPARAM point(int x, int y)
 
 // --- Driver -----------------------------------------------------------------
 
-class Driver {
+class Win32Target final : public scenario::Target {
 public:
-    explicit Driver(HINSTANCE instance) : instance_(instance) { start(); }
+    explicit Win32Target(HINSTANCE instance) : instance_(instance) { start(); }
 
-    // Runs one command line; false when the program has ended.
-    bool run(const std::string& line, int lineNumber);
+    int rows() const override { return window_->lstLista_ListCount(); }
+    bool ended() const override { return ended_; }
+    scenario::State state() const override;
+    void typeCharacter(std::u16string_view character) override;
+    void act(const scenario::Command& command) override;
 
 private:
     void start();
     void settle() const;
-    void printState() const;
-    [[noreturn]] void fail(const char* why, int lineNumber, const std::string& line) const;
-    HWND control(const char* name) const { return window_->control(name); }
-
-    void typeCharacter(std::u16string_view units, char32_t c);
+    HWND control(Control id) const { return window_->control(id); }
+    HWND focusOrWindow() const { return GetFocus() ? GetFocus() : window_->handle(); }
     void pressKey(HWND target, const Key& key);
     void click(HWND target, int x, int y, bool twice);
     void scrollIntoView(HWND list, int row);
-    void activateAnotherWindow();
+    void setShift(bool down);
+
+    void operator()(const scenario::Type&) {}
+    void operator()(const scenario::PressBoxKey& c)
+    {
+        pressKey(control(Control::txtBuscar), win32Key(c.key));
+    }
+    void operator()(const scenario::PressListKey& c)
+    {
+        pressKey(control(Control::lstLista), win32Key(c.key));
+    }
+    void operator()(const scenario::ReleaseAlt&);
+    void operator()(const scenario::ClickBox&);
+    void operator()(const scenario::ClickBuscar&);
+    void operator()(const scenario::SelectRow& c);
+    void operator()(const scenario::DoubleClickRow& c);
+    void operator()(const scenario::DoubleClickBelowRows&);
+    void operator()(const scenario::Tab& c);
+    void operator()(const scenario::Activate&);
+    void operator()(const scenario::Restart&);
+    void operator()(const scenario::EndProgram& c);
 
     HINSTANCE instance_;
     std::unique_ptr<Win32Window> window_;
     bool ended_ = false;
 };
 
-void Driver::start()
+void Win32Target::start()
 {
     ended_ = false;
     window_ = std::make_unique<Win32Window>(instance_, [this] { ended_ = true; });
     if (!window_->handle()) {
-        print(lexidor::scenario::errorLine(u"the window could not be created"));
+        const std::string line = scenario::errorLine(u"the window could not be created");
+        std::fwrite(line.data(), 1, line.size(), stdout);
         std::exit(2);
     }
     window_->showCentred(SW_SHOWNORMAL);
     SetForegroundWindow(window_->handle());
     settle();
-    printState();
 }
 
 // Delivers everything that is waiting, as the program's message loop would.
 // The characters of key presses are sent by the driver itself, so nothing is
 // translated here.
-void Driver::settle() const
+void Win32Target::settle() const
 {
     for (int round = 0; round < 3; ++round) {
         MSG msg;
@@ -186,23 +212,21 @@ void Driver::settle() const
     }
 }
 
-void Driver::printState() const
+scenario::State Win32Target::state() const
 {
-    print(lexidor::scenario::stateLine({windowText(control("txtBuscar")), window_->selectedRow(),
-                                        windowText(control("lblDescripcion")), window_->logic().indice(),
-                                        window_->logic().longitud(), utf16(window_->nameOf(GetFocus()))}));
+    return {windowText(control(Control::txtBuscar)),
+            window_->selectedRow(),
+            windowText(control(Control::lblDescripcion)),
+            window_->logic().indice(),
+            window_->logic().longitud(),
+            lexidor::fromUtf8(window_->nameOf(GetFocus()))};
 }
 
-void Driver::fail(const char* why, int lineNumber, const std::string& line) const
+void Win32Target::typeCharacter(std::u16string_view units)
 {
-    const std::string message = "line " + std::to_string(lineNumber) + ": " + why + ": " + line;
-    print(lexidor::scenario::errorLine(utf16(message)));
-    std::exit(2);
-}
-
-void Driver::typeCharacter(std::u16string_view units, char32_t c)
-{
-    HWND box = control("txtBuscar");
+    HWND box = control(Control::txtBuscar);
+    const char32_t c =
+        units.size() == 2 ? 0x10000 + ((units[0] - 0xD800) << 10) + (units[1] - 0xDC00) : char32_t{units[0]};
     const int code = keyForCharacter(c);
     SendMessageW(box, WM_KEYDOWN, static_cast<WPARAM>(code), keyData(code, false, false));
     for (const char16_t unit : units)
@@ -212,7 +236,13 @@ void Driver::typeCharacter(std::u16string_view units, char32_t c)
     settle();
 }
 
-void Driver::pressKey(HWND target, const Key& key)
+void Win32Target::act(const scenario::Command& command)
+{
+    std::visit([this](const auto& c) { (*this)(c); }, command);
+    settle();
+}
+
+void Win32Target::pressKey(HWND target, const Key& key)
 {
     SendMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(key.code), keyData(key.code, key.extended, false));
     if (key.character)
@@ -222,9 +252,16 @@ void Driver::pressKey(HWND target, const Key& key)
         SendMessageW(target, WM_KEYUP, static_cast<WPARAM>(key.code), keyData(key.code, key.extended, true));
 }
 
+// Alt pressed in another window (Alt+Tab back into this one): only its
+// release arrives, as WM_SYSKEYUP.
+void Win32Target::operator()(const scenario::ReleaseAlt&)
+{
+    SendMessageW(control(Control::txtBuscar), WM_SYSKEYUP, VK_MENU, keyData(VK_MENU, false, true));
+}
+
 // A left click (press, release) at client point (x, y); `twice` makes it a
 // double-click: the second press arrives as WM_LBUTTONDBLCLK.
-void Driver::click(HWND target, int x, int y, bool twice)
+void Win32Target::click(HWND target, int x, int y, bool twice)
 {
     SendMessageW(target, WM_MOUSEMOVE, 0, point(x, y));
     SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, point(x, y));
@@ -238,8 +275,22 @@ void Driver::click(HWND target, int x, int y, bool twice)
     }
 }
 
+void Win32Target::operator()(const scenario::ClickBox&)
+{
+    RECT client{};
+    GetClientRect(control(Control::txtBuscar), &client);
+    click(control(Control::txtBuscar), client.right - 4, client.bottom / 2, false);
+}
+
+void Win32Target::operator()(const scenario::ClickBuscar&)
+{
+    RECT client{};
+    GetClientRect(control(Control::cmdBuscar), &client);
+    click(control(Control::cmdBuscar), client.right / 2, client.bottom / 2, false);
+}
+
 // Scrolls the list as little as needed to show the whole row.
-void Driver::scrollIntoView(HWND list, int row)
+void Win32Target::scrollIntoView(HWND list, int row)
 {
     RECT client{};
     GetClientRect(list, &client);
@@ -257,8 +308,73 @@ void Driver::scrollIntoView(HWND list, int row)
     }
 }
 
+void Win32Target::operator()(const scenario::SelectRow& c)
+{
+    HWND list = control(Control::lstLista);
+    scrollIntoView(list, c.row);
+    settle();
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(c.row), reinterpret_cast<LPARAM>(&item));
+    click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2, false);
+}
+
+void Win32Target::operator()(const scenario::DoubleClickRow& c)
+{
+    HWND list = control(Control::lstLista);
+    scrollIntoView(list, c.row);
+    settle();
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(c.row), reinterpret_cast<LPARAM>(&item));
+    click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2, true);
+}
+
+// The list scrolled to its end, a double-click on the empty space below the
+// last row.
+void Win32Target::operator()(const scenario::DoubleClickBelowRows&)
+{
+    HWND list = control(Control::lstLista);
+    const int last = rows() - 1;
+    scrollIntoView(list, last);
+    settle();
+    RECT item{};
+    RECT client{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(last), reinterpret_cast<LPARAM>(&item));
+    GetClientRect(list, &client);
+    click(list, (item.left + item.right) / 2, (item.bottom + client.bottom) / 2 + 1, true);
+}
+
+// The thread's own record of the Shift key, which the window reads with
+// GetKeyState (sent messages do not update it).
+void Win32Target::setShift(bool down)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    keys[VK_LSHIFT] = keys[VK_SHIFT];
+    SetKeyboardState(keys);
+}
+
+// The press moves the focus on; the releases reach the control that has the
+// focus by then, as on a real keyboard.
+void Win32Target::operator()(const scenario::Tab& c)
+{
+    if (c.backwards) {
+        setShift(true);
+        SendMessageW(focusOrWindow(), WM_KEYDOWN, VK_SHIFT, keyData(VK_SHIFT, false, false));
+    }
+    SendMessageW(focusOrWindow(), WM_KEYDOWN, VK_TAB, keyData(VK_TAB, false, false));
+    SendMessageW(focusOrWindow(), WM_CHAR, L'\t', keyData(VK_TAB, false, false));
+    settle();
+    SendMessageW(focusOrWindow(), WM_KEYUP, VK_TAB, keyData(VK_TAB, false, true));
+    if (c.backwards) {
+        settle();
+        setShift(false);
+        SendMessageW(focusOrWindow(), WM_KEYUP, VK_SHIFT, keyData(VK_SHIFT, false, true));
+    }
+}
+
 // Another program's window takes the activation, then gives it back.
-void Driver::activateAnotherWindow()
+void Win32Target::operator()(const scenario::Activate&)
 {
     HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
                                  nullptr, instance_, nullptr);
@@ -269,127 +385,31 @@ void Driver::activateAnotherWindow()
     SetActiveWindow(window_->handle());
     settle();
     DestroyWindow(other);
+}
+
+void Win32Target::operator()(const scenario::Restart&)
+{
+    SendMessageW(window_->handle(), WM_CLOSE, 0, 0);
     settle();
-}
-
-std::optional<int> rowNumber(std::string_view text, int rows)
-{
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
-    int row = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        row = row * 10 + (c - '0');
-    }
-    if (row >= rows)
-        return std::nullopt;
-    return row;
-}
-
-bool Driver::run(const std::string& line, int lineNumber)
-{
-    if (line.find_first_not_of(" \t\r\n\v\f") == std::string::npos || line[0] == '#')
-        return true;
-
-    const std::size_t space = line.find(' ');
-    const std::string command = line.substr(0, space);
-    const std::string argument = space == std::string::npos ? std::string() : line.substr(space + 1);
-    HWND box = control("txtBuscar");
-    HWND list = control("lstLista");
-    const int rows = window_->lstLista_ListCount();
-
-    if (command == "type" && space != std::string::npos) {
-        const std::u16string text = utf16(argument);
-        for (std::size_t i = 0; i < text.size() && !ended_; ++i) {
-            if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                text[i + 1] <= 0xDFFF) {
-                const char32_t c = 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-                typeCharacter(std::u16string_view(text).substr(i, 2), c);
-                ++i;
-            } else {
-                typeCharacter(std::u16string_view(text).substr(i, 1), text[i]);
-            }
-        }
-    } else if (command == "key" && findKey(kBoxKeys, argument)) {
-        pressKey(box, *findKey(kBoxKeys, argument));
-    } else if (command == "listkey" && findKey(kListKeys, argument)) {
-        pressKey(list, *findKey(kListKeys, argument));
-    } else if (line == "click box") {
-        RECT client{};
-        GetClientRect(box, &client);
-        click(box, client.right - 4, client.bottom / 2, false);
-    } else if (line == "click buscar") {
-        HWND button = control("cmdBuscar");
-        RECT client{};
-        GetClientRect(button, &client);
-        click(button, client.right / 2, client.bottom / 2, false);
-    } else if ((command == "select" || command == "dblclick") && rowNumber(argument, rows)) {
-        const int row = *rowNumber(argument, rows);
-        scrollIntoView(list, row);
-        settle();
-        RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2, command == "dblclick");
-    } else if (line == "tab") {
-        // The press moves the focus on; the release reaches the control
-        // that has the focus by then, as on a real keyboard.
-        HWND focus = GetFocus() ? GetFocus() : window_->handle();
-        SendMessageW(focus, WM_KEYDOWN, VK_TAB, keyData(VK_TAB, false, false));
-        SendMessageW(focus, WM_CHAR, L'\t', keyData(VK_TAB, false, false));
-        settle();
-        focus = GetFocus() ? GetFocus() : window_->handle();
-        SendMessageW(focus, WM_KEYUP, VK_TAB, keyData(VK_TAB, false, true));
-    } else if (line == "activate") {
-        activateAnotherWindow();
-    } else if (line == "restart") {
-        SendMessageW(window_->handle(), WM_CLOSE, 0, 0);
-        settle();
-        window_.reset();
-        settle();
-        start();
-        return true;
-    } else if (line == "alt+c" || line == "close") {
-        if (line == "alt+c") {
-            // Alt held, C pressed: the system turns the character into the
-            // menu's access key.
-            HWND target = GetFocus() ? GetFocus() : window_->handle();
-            SendMessageW(target, WM_SYSKEYDOWN, 'C', keyData('C', false, false, true));
-            SendMessageW(target, WM_SYSCHAR, L'c', keyData('C', false, false, true));
-            settle();
-            if (!ended_)
-                SendMessageW(target, WM_SYSKEYUP, 'C', keyData('C', false, true, true));
-        } else {
-            SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
-        settle();
-        if (!ended_)
-            fail("the program did not end", lineNumber, line);
-        print("{\"ended\":true}\n");
-        return false;
-    } else {
-        fail("cannot read", lineNumber, line);
-    }
-
+    window_.reset();
     settle();
-    if (ended_) {
-        print("{\"ended\":true}\n");
-        return false;
-    }
-    printState();
-    return true;
+    start();
 }
 
-bool readLine(std::string& line)
+void Win32Target::operator()(const scenario::EndProgram& c)
 {
-    line.clear();
-    int c;
-    while ((c = std::fgetc(stdin)) != EOF) {
-        if (c == '\n')
-            return true;
-        line += static_cast<char>(c);
+    if (!c.byMenu) {
+        SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
     }
-    return !line.empty();
+    // Alt held, C pressed: the system turns the character into the menu's
+    // access key.
+    HWND target = focusOrWindow();
+    SendMessageW(target, WM_SYSKEYDOWN, 'C', keyData('C', false, false, true));
+    SendMessageW(target, WM_SYSCHAR, L'c', keyData('C', false, false, true));
+    settle();
+    if (!ended_)
+        SendMessageW(target, WM_SYSKEYUP, 'C', keyData('C', false, true, true));
 }
 
 } // namespace
@@ -402,15 +422,6 @@ int main()
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    Driver driver(GetModuleHandleW(nullptr));
-    std::string line;
-    int lineNumber = 0;
-    while (readLine(line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!driver.run(line, lineNumber))
-            return 0;
-    }
-    return 0;
+    Win32Target target(GetModuleHandleW(nullptr));
+    return scenario::run(stdin, stdout, target);
 }

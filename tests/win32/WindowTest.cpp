@@ -99,7 +99,7 @@ void checkFrame(const Win32Window& window)
 void checkControls(const Win32Window& window)
 {
     for (const ControlDescription& c : kFrmLexidor.controls) {
-        HWND control = window.control(c.name);
+        HWND control = window.control(c.id);
         const std::string name(c.name);
         check(control != nullptr, "control exists", name);
         if (!control)
@@ -107,11 +107,10 @@ void checkControls(const Win32Window& window)
         RECT r{};
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&r), 2);
-        const RECT want{twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.left + c.width),
-                        twipsToPixels(c.top + c.height)};
-        const bool same = r.left == want.left && r.top == want.top &&
-                          r.right - r.left == twipsToPixels(c.width) &&
-                          r.bottom - r.top == twipsToPixels(c.height);
+        // Every length of the table is a whole number of pixels.
+        const bool same = r.left * kTwipsPerPixel == c.left && r.top * kTwipsPerPixel == c.top &&
+                          (r.right - r.left) * kTwipsPerPixel == c.width &&
+                          (r.bottom - r.top) * kTwipsPerPixel == c.height;
         check(same, "control placed as in the form table", name + " at " + rectText(r));
         check(window.nameOf(control) == c.name, "control name", name);
         check(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == window.font(),
@@ -120,7 +119,7 @@ void checkControls(const Win32Window& window)
         check(tabStop == (c.kind != ControlKind::Label), "only labels take no focus", name);
     }
 
-    HWND list = window.control("lstLista");
+    HWND list = window.control(Control::lstLista);
     check(window.lstLista_ListCount() == kRowCount, "list holds every term");
     bool rowsInOrder = true;
     for (int row = 0; row < kRowCount && list; ++row) {
@@ -148,12 +147,12 @@ void checkLabelsFit(const Win32Window& window)
     HDC dc = GetDC(window.handle());
     HGDIOBJ old = SelectObject(dc, window.font());
 
-    const RECT prompt = window.labelTextRect("lblBuscar");
-    const RECT line = layout(dc, kFrmLexidor.control("lblBuscar").text, prompt.right, DT_SINGLELINE);
+    const RECT prompt = window.labelTextRect(Control::lblBuscar);
+    const RECT line = layout(dc, kFrmLexidor[Control::lblBuscar].text, prompt.right, DT_SINGLELINE);
     check(line.right <= prompt.right && line.bottom <= prompt.bottom, "prompt fits its label on one line",
           std::to_string(line.right) + " of " + std::to_string(prompt.right) + " pixels");
 
-    const RECT area = window.labelTextRect("lblDescripcion");
+    const RECT area = window.labelTextRect(Control::lblDescripcion);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     int tallest = 0;

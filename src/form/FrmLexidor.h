@@ -4,32 +4,37 @@
 // How an event flows through Lexidor
 // ----------------------------------
 //
-//   toolkit event           realisation                 window logic
-//   (Qt / Win32 / fake) --> (src/platform/qt, win32) --> FrmLexidor handler
-//                                                         |
-//   widgets repaint    <--  FormRuntime operations   <-----+
-//   after the handler       (Text, ListIndex, Caption, ...)
+//   toolkit event        adaptor               FormEvents           FrmLexidor
+//   (Qt / Win32 /    --> (src/qt, src/win32,-> (the runtime's  -->  handler
+//    test fake)           tests/support)        rules)                 |
+//                                                                      |
+//   widgets repaint  <-- FormRuntime operations  <---------------------+
+//   after the handler    (Text, ListIndex, Caption, ...)
 //
 // 1. The toolkit reports something the user did: a key released in the
 //    search box, a click on "Buscar", a double-click on a list row.
-// 2. The realisation (a thin adaptor that owns the real widgets) turns it
-//    into one call of the matching FrmLexidor handler, named after its
-//    control and event: txtBuscar_KeyUp(keyCode), cmdBuscar_Click(), ...
-//    Key codes are virtual-key codes (see KeyCodes.h) on every toolkit.
-// 3. The handler runs to completion on the window's thread. It reads and
+// 2. The adaptor (a thin layer that owns the real widgets) reports it to
+//    FormEvents as it saw it: boxKeyReleased(code), boxButtonReleased(...).
+//    Key codes are virtual-key codes (KeyCodes.h) on every toolkit.
+// 3. FormEvents applies the rules every toolkit shares (Activate once,
+//    nothing after End, one Click per click) and calls the one matching
+//    FrmLexidor handler, named after its control and event:
+//    txtBuscar_KeyUp(keyCode), cmdBuscar_Click(), ...
+// 4. The handler runs to completion on the window's thread. It reads and
 //    writes the controls only through the FormRuntime interface, which each
-//    realisation implements on its own widgets; the logic never sees a
-//    toolkit type.
-// 4. When the handler returns, the toolkit paints what changed, once.
+//    adaptor implements on its own widgets; the logic never sees a toolkit
+//    type.
+// 5. When the handler returns, the toolkit paints what changed, once.
 //
-// The same FrmLexidor runs unchanged on Qt, on Win32 and on FakeRuntime
-// (tests, benchmarks, fuzzing). The layout of the window is data, in
-// FormDescription.h; the glossary is data, in src/catalogue.
+// Everything in src/form is toolkit-free and runs unchanged on Qt, on Win32
+// and on the in-memory fake of the tests. The layout of the window is data,
+// in FormDescription.h; the glossary is data, in src/catalogue.
 
 #include "FormRuntime.h"
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace lexidor {
 
@@ -60,7 +65,7 @@ public:
 
 private:
     void lookUpDefinition();
-    bool selectedRowStartsWithText() const;
+    bool selectedRowStartsWith(std::u16string_view text) const;
 
     FormRuntime& rt_;
 

@@ -47,9 +47,9 @@ std::u16string u16(const QString& text)
     return text.toStdU16String();
 }
 
-QRect pixelRect(const ControlDescription& c)
+QColor colour(Rgb rgb)
 {
-    return {twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height)};
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 // The client area: the background picture drawn from its top-left corner.
@@ -57,8 +57,7 @@ class Client final : public QWidget {
 public:
     Client(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
     {
-        const QSize size(twipsToPixels(kFrmLexidor.clientWidth), twipsToPixels(kFrmLexidor.clientHeight));
-        setFixedSize(size);
+        setFixedSize(kFrmLexidor.clientPixelWidth(), kFrmLexidor.clientPixelHeight());
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -66,7 +65,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(0x06, 0x12, 0x2e));
+        painter.fillRect(rect(), colour(kFrmLexidor.background));
         painter.drawImage(0, 0, picture_);
     }
 
@@ -167,7 +166,7 @@ QtWindow::QtWindow(std::function<void()> onEnd)
     // The controls are sized for the classic 8-point dialog font; Liberation
     // Sans has its metrics, so the prompt fits its 169 pixels.
     QFont dialogFont(QStringLiteral("Liberation Sans"));
-    dialogFont.setPixelSize(11);
+    dialogFont.setPixelSize(kFrmLexidor.fontPixels);
     setFont(dialogFont);
 
     auto* client = new Client(background_, this);
@@ -177,94 +176,88 @@ QtWindow::QtWindow(std::function<void()> onEnd)
     createControls(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    frm_.Form_Load();
+    events_.created();
 }
 
 QtWindow::~QtWindow() = default;
-
-std::function<void()> QtWindow::raising(void (FrmLexidor::*handler)())
-{
-    // Once the program has ended, no further handler runs.
-    return [this, handler] {
-        if (!ended_)
-            (frm_.*handler)();
-    };
-}
 
 void QtWindow::createMenu()
 {
     QAction* cerrar = menuBar()->addAction(qs(kFrmLexidor.menu.caption));
     cerrar->setObjectName(QString::fromLatin1(kFrmLexidor.menu.name));
-    connect(cerrar, &QAction::triggered, this, raising(&FrmLexidor::mnuCerrar_Click));
+    connect(cerrar, &QAction::triggered, this, [this] { events_.cerrarChosen(); });
+}
+
+void QtWindow::place(QWidget* widget, Control id)
+{
+    const ControlDescription& c = kFrmLexidor[id];
+    const PixelRect r = c.pixels();
+    widget->setObjectName(QString::fromLatin1(c.name));
+    widget->setAccessibleName(qs(c.accessibleName));
+    widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
 void QtWindow::createControls(QWidget* client)
 {
-    QPalette white = palette();
-    white.setColor(QPalette::WindowText, Qt::white);
+    QPalette labelPalette = palette();
+    labelPalette.setColor(QPalette::WindowText, colour(kFrmLexidor.labelText));
+    auto makeLabel = [&](Control id) {
+        auto* label = new QLabel(qs(kFrmLexidor[id].text), client);
+        label->setPalette(labelPalette);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        if (kFrmLexidor[id].framed) {
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setLineWidth(1);
+            label->setWordWrap(true);
+            label->setMargin(kFrmLexidor.labelMargin);
+        }
+        place(label, id);
+        return label;
+    };
 
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlDescription& c : kFrmLexidor.controls) {
-        QWidget* widget = nullptr;
-        switch (c.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(qs(c.text), client);
-            label->setPalette(white);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setTextFormat(Qt::PlainText);
-            label->setAttribute(Qt::WA_TranslucentBackground);
-            if (c.framed) {
-                label->setFrameStyle(QFrame::Box | QFrame::Plain);
-                label->setLineWidth(1);
-                label->setWordWrap(true);
-                label->setMargin(2);
-            }
-            widget = label;
-            if (c.name == "lblDescripcion")
-                lblDescripcion_ = label;
-            else
-                lblBuscar_ = label;
-            break;
-        }
-        case ControlKind::TextBox:
-            txtBuscar_ = new QLineEdit(qs(c.text), client);
-            txtBuscar_->installEventFilter(this);
-            widget = txtBuscar_;
-            break;
-        case ControlKind::ListBox: {
-            lstLista_ = new QListWidget(client);
-            lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
-            lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            lstLista_->setDragEnabled(false);
-            lstLista_->setUniformItemSizes(true);
-            lstLista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            listStyle_ = std::make_unique<ListRowStyle>();
-            lstLista_->setStyle(listStyle_.get());
-            for (const Entry& entry : kCatalogue)
-                lstLista_->addItem(qs(entry.term));
-            lstLista_->installEventFilter(this);
-            connect(lstLista_, &QListWidget::doubleClicked, this, raising(&FrmLexidor::lstLista_DblClick));
-            widget = lstLista_;
-            break;
-        }
-        case ControlKind::CommandButton:
-            cmdBuscar_ = new QPushButton(qs(c.text), client);
-            cmdBuscar_->setAutoDefault(false);
-            connect(cmdBuscar_, &QPushButton::clicked, this, raising(&FrmLexidor::cmdBuscar_Click));
-            widget = cmdBuscar_;
-            break;
-        }
-        widget->setObjectName(QString::fromLatin1(c.name));
-        widget->setAccessibleName(qs(c.accessibleName));
-        widget->setGeometry(pixelRect(c));
-        if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(c.tabIndex, widget);
-    }
+    lblBuscar_ = makeLabel(Control::lblBuscar);
+
+    txtBuscar_ = new QLineEdit(qs(kFrmLexidor[Control::txtBuscar].text), client);
+    txtBuscar_->installEventFilter(this);
+    place(txtBuscar_, Control::txtBuscar);
+
+    lstLista_ = new QListWidget(client);
+    lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstLista_->setDragEnabled(false);
+    lstLista_->setUniformItemSizes(true);
+    lstLista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listStyle_ = std::make_unique<ListRowStyle>();
+    lstLista_->setStyle(listStyle_.get());
+    for (const Entry& entry : kCatalogue)
+        lstLista_->addItem(qs(entry.term));
+    lstLista_->installEventFilter(this);
+    // Qt reports a double-click on a row only, never below the last one.
+    connect(lstLista_, &QListWidget::doubleClicked, this, [this] { events_.listDoubleClicked(true); });
+    place(lstLista_, Control::lstLista);
+
+    lblDescripcion_ = makeLabel(Control::lblDescripcion);
+
+    cmdBuscar_ = new QPushButton(qs(kFrmLexidor[Control::cmdBuscar].text), client);
+    cmdBuscar_->setAutoDefault(false);
+    connect(cmdBuscar_, &QPushButton::clicked, this, [this] { events_.buscarClicked(); });
+    place(cmdBuscar_, Control::cmdBuscar);
+
     lblBuscar_->setBuddy(txtBuscar_);
 
-    std::sort(tabOrder.begin(), tabOrder.end(), [](auto& a, auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    const std::array<QWidget*, kControlCount> widgets{lblBuscar_, txtBuscar_, lstLista_, lblDescripcion_,
+                                                      cmdBuscar_};
+    QWidget* previous = nullptr;
+    for (const Control id : kFrmLexidor.tabOrder()) {
+        if (!kFrmLexidor[id].focusable())
+            continue;
+        QWidget* widget = widgets[static_cast<std::size_t>(id)];
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void QtWindow::setApplicationIdentity()
@@ -287,12 +280,11 @@ void QtWindow::showCentred()
 
 bool QtWindow::event(QEvent* event)
 {
-    // Activate belongs to the window's first activation only: coming back
-    // from another application must leave the focus where the user left it.
-    if (event->type() == QEvent::WindowActivate && !activated_ && !ended_) {
+    // Activate runs on the first activation only (FormEvents): coming back
+    // from another application leaves the focus where the user left it.
+    if (event->type() == QEvent::WindowActivate) {
         const bool handled = QMainWindow::event(event);
-        activated_ = true;
-        frm_.Form_Activate();
+        events_.activated();
         return handled;
     }
     return QMainWindow::event(event);
@@ -300,7 +292,7 @@ bool QtWindow::event(QEvent* event)
 
 bool QtWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (ended_)
+    if (events_.hasEnded())
         return QMainWindow::eventFilter(watched, event);
 
     switch (event->type()) {
@@ -312,29 +304,26 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
         const int code = virtualKeyOf(key->key(), key->modifiers());
         keyStep_ = true;
         if (watched == txtBuscar_)
-            frm_.txtBuscar_KeyUp(code);
+            events_.boxKeyReleased(code);
         else if (watched == lstLista_)
-            frm_.lstLista_KeyUp(code);
+            events_.listKeyReleased(code);
         keyStep_ = false;
         releaseList();
         return true;
     }
     case QEvent::MouseButtonDblClick:
         if (watched == txtBuscar_)
-            boxDoubleClicked_ = true;
+            events_.boxDoubleClicked();
         break;
     case QEvent::MouseButtonRelease:
         if (watched == txtBuscar_) {
+            // The box places its caret first; then the Click, if this
+            // release makes one.
             auto* mouse = static_cast<QMouseEvent*>(event);
-            // One Click per click: the release that ends a double-click is
-            // not a second one.
-            const bool second = std::exchange(boxDoubleClicked_, false);
-            if (mouse->button() == Qt::LeftButton && !second &&
-                txtBuscar_->rect().contains(mouse->position().toPoint())) {
-                const bool handled = QMainWindow::eventFilter(watched, event);
-                frm_.txtBuscar_Click();
-                return handled;
-            }
+            const bool handled = QMainWindow::eventFilter(watched, event);
+            events_.boxButtonReleased(mouse->button() == Qt::LeftButton,
+                                      txtBuscar_->rect().contains(mouse->position().toPoint()));
+            return handled;
         }
         break;
     default:
@@ -346,10 +335,7 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
 void QtWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (ended_)
-        return;
-    ended_ = true;
-    if (onEnd_)
+    if (events_.closed() && onEnd_)
         onEnd_();
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "FormDescription.h"
+#include "FormEvents.h"
 #include "FormRuntime.h"
-#include "FrmLexidor.h"
 
 #include <QtCore/QItemSelection>
 #include <QtGui/QImage>
@@ -20,8 +21,8 @@ class QStyle;
 namespace lexidor {
 
 // frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, realises
-// the FormRuntime operations on its widgets and turns Qt events into calls of
-// the FrmLexidor handlers. It holds no behaviour of its own.
+// the FormRuntime operations on its widgets and reports Qt events to
+// FormEvents, which raises the handlers. It holds no behaviour of its own.
 class QtWindow final : public QMainWindow, public FormRuntime {
 public:
     // Creates the window and raises Load. `onEnd` runs once, when the
@@ -36,8 +37,8 @@ public:
     // Shows the window centred on its screen.
     void showCentred();
 
-    const FrmLexidor& logic() const { return frm_; }
-    bool hasEnded() const { return ended_; }
+    const FrmLexidor& logic() const { return events_.form(); }
+    bool hasEnded() const { return events_.hasEnded(); }
 
     // FormRuntime
     std::u16string txtBuscar_Text() const override;
@@ -63,14 +64,13 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenu();
-    // A slot that raises `handler`, as long as the program has not ended.
-    std::function<void()> raising(void (FrmLexidor::*handler)());
+    void place(QWidget* widget, Control id);
     void selectRow(int row);
     void holdList();
     void releaseList();
 
     std::function<void()> onEnd_;
-    FrmLexidor frm_{*this};
+    FormEvents events_{*this};
     QImage background_;
     std::unique_ptr<QStyle> listStyle_;
     QLabel* lblBuscar_ = nullptr;
@@ -78,9 +78,6 @@ private:
     QListWidget* lstLista_ = nullptr;
     QLabel* lblDescripcion_ = nullptr;
     QPushButton* cmdBuscar_ = nullptr;
-    bool activated_ = false;
-    bool ended_ = false;
-    bool boxDoubleClicked_ = false;
     bool keyStep_ = false; // a KeyUp handler is running
     bool listHeld_ = false;
     QModelIndex heldCurrent_;

@@ -7,16 +7,16 @@
 namespace lexidor {
 
 // What the window logic needs of a forms toolkit, and nothing more. Every
-// realisation (Qt, Win32, the test fake) implements it; the logic in
-// src/window/ talks to its controls only through these operations.
+// adaptor (Qt, Win32, the test fake) implements it; FrmLexidor talks to its
+// controls only through these operations.
 //
 // Operations are named after the control they act on and the property or
 // method of that control. Text is UTF-16. List rows count from 0; the logic
 // only ever passes rows 0 .. ListCount()-1.
 //
-// Events travel the other way: a realisation calls the matching handler of
-// FrmLexidor (Form_Load, txtBuscar_KeyUp, ...) once per event, on the window's
-// thread, and waits for it to return before taking the next event.
+// Events travel the other way: an adaptor reports each event to FormEvents,
+// which calls the matching handler of FrmLexidor (Form_Load, txtBuscar_KeyUp,
+// ...) on the window's thread; it returns before the next event is taken.
 class FormRuntime {
 public:
     virtual ~FormRuntime() = default;

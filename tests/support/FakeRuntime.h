@@ -3,23 +3,24 @@
 
 #include "FormRuntime.h"
 
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace lexidor {
 
 // A working in-memory stand-in for a real toolkit, for tests, benchmarks and
-// the fuzzer. It keeps the state a user would see (box text, selected row,
-// label caption, focus, current directory, ended) with the list box rules of
-// the real controls: no row selected at start, list Text is the selected
-// row's text, and ListIndex and Selected do the same thing.
+// the fuzzer. It keeps the state a user would see (box text and caret,
+// selected row, label caption, focus, current directory, ended) with the
+// rules of the real controls: no row selected at start, list Text is the
+// selected row's text, ListIndex and Selected do the same thing, and writing
+// the box's Text puts the caret at its end.
 class FakeRuntime final : public FormRuntime {
 public:
     enum class Focus { None, txtBuscar, lstLista, cmdBuscar };
 
-    // The rows default to the glossary's terms.
+    // The list's rows are the glossary's terms.
     FakeRuntime();
-    explicit FakeRuntime(std::vector<std::u16string> rows);
 
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
@@ -43,23 +44,34 @@ public:
     bool ended() const { return ended_; }
     const std::u16string& currentDir() const { return currentDir_; }
 
+    // Runs when End is called, as a real window reports that it closed.
+    void onEnd(std::function<void()> closed) { onEnd_ = std::move(closed); }
+
     // What a user does to the controls directly, before the event reaches
-    // the logic: typing edits the box, a click on a row selects it.
+    // the logic: typing edits the box at its caret (replacing a selection),
+    // a click on a row selects it.
     void setAppPath(std::u16string path) { appPath_ = std::move(path); }
-    void userTypes(std::u16string_view text) { text_ += text; }
+    void userTypes(std::u16string_view text);
     void userBackspace();
+    void userDeletes();
+    void userMovesCaret(int step);   // -1 left, +1 right: one character
+    void userMovesCaretTo(bool end); // Home or End
+    void userSelectsAllText() { allSelected_ = true; }
     void userSelectsRow(int row);
     void userFocuses(Focus focus) { focus_ = focus; }
 
 private:
     void select(int row);
+    bool dropSelectedText();
 
-    std::vector<std::u16string> rows_;
     std::u16string text_;
+    std::size_t caret_ = 0;
+    bool allSelected_ = false;
     std::u16string caption_;
     int selected_ = -1;
     Focus focus_ = Focus::None;
     bool ended_ = false;
+    std::function<void()> onEnd_;
     std::u16string appPath_{u"/opt/lexidor/bin"};
     std::u16string currentDir_{u"/"};
 };

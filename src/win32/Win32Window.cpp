@@ -25,11 +25,11 @@ constexpr wchar_t kClassName[] = L"LexidorForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
 constexpr UINT kFirstControlId = 1001;
-// Seen where the picture does not reach, and when it cannot be decoded.
-constexpr COLORREF kBackgroundColour = RGB(0x06, 0x12, 0x2e);
-constexpr COLORREF kLabelColour = RGB(0xff, 0xff, 0xff);
-// Space between a framed label's border and its text.
-constexpr int kLabelMargin = 2;
+
+constexpr COLORREF colour(Rgb rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 const wchar_t* wide(const char16_t* text)
 {
@@ -48,13 +48,6 @@ std::u16string windowText(HWND window)
         GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(length, 0)));
     return text;
-}
-
-RECT pixelRect(const ControlDescription& c)
-{
-    const int left = twipsToPixels(c.left);
-    const int top = twipsToPixels(c.top);
-    return {left, top, left + twipsToPixels(c.width), top + twipsToPixels(c.height)};
 }
 
 bool isHighSurrogate(char16_t c)
@@ -122,11 +115,6 @@ void collapseSelectionToCaret(HWND edit)
     SendMessageW(edit, EM_SETSEL, caret, caret);
 }
 
-bool focusable(ControlKind kind)
-{
-    return kind != ControlKind::Label;
-}
-
 void registerClass(HINSTANCE instance, WNDPROC proc)
 {
     WNDCLASSEXW wc{};
@@ -178,22 +166,6 @@ DWORD styleOf(ControlKind kind)
     return child;
 }
 
-// The controls' indices in kFrmLexidor, in tab-index order.
-std::array<std::size_t, kFrmLexidor.controls.size()> tabOrder()
-{
-    std::array<std::size_t, kFrmLexidor.controls.size()> order{};
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        for (std::size_t j = i; j > 0; --j) {
-            if (kFrmLexidor.controls[order[j - 1]].tabIndex <= kFrmLexidor.controls[order[j]].tabIndex)
-                break;
-            std::swap(order[j - 1], order[j]);
-        }
-    }
-    return order;
-}
-
 DWORD exStyleOf(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0;
@@ -209,13 +181,14 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     // dialog font, 8-point MS Sans Serif, for which the layout is made: the
     // prompt fits its label on one line. Where that face is missing the
     // system maps it to a metric-compatible one.
-    font_ = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+    font_ = CreateFontW(-kFrmLexidor.fontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                        L"MS Sans Serif");
     if (!font_)
         font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     picture_ = loadPictureResource(instance_, IDR_BACKGROUND);
 
-    RECT frame{0, 0, twipsToPixels(kFrmLexidor.clientWidth), twipsToPixels(kFrmLexidor.clientHeight)};
+    RECT frame{0, 0, kFrmLexidor.clientPixelWidth(), kFrmLexidor.clientPixelHeight()};
     AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
     const std::wstring caption = wideString(kFrmLexidor.caption);
     CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -226,7 +199,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     fixClientSize();
     createControls();
 
-    frm_.Form_Load();
+    events_.created();
 }
 
 Win32Window::~Win32Window()
@@ -256,8 +229,8 @@ void Win32Window::fixClientSize()
     RECT window{};
     GetClientRect(hwnd_, &client);
     GetWindowRect(hwnd_, &window);
-    const int dx = twipsToPixels(kFrmLexidor.clientWidth) - (client.right - client.left);
-    const int dy = twipsToPixels(kFrmLexidor.clientHeight) - (client.bottom - client.top);
+    const int dx = kFrmLexidor.clientPixelWidth() - (client.right - client.left);
+    const int dy = kFrmLexidor.clientPixelHeight() - (client.bottom - client.top);
     if (dx != 0 || dy != 0) {
         SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -268,42 +241,27 @@ void Win32Window::createControls()
 {
     // Created in tab order, so the z-order (what the system's own dialog
     // navigation and screen readers follow) agrees with it.
-    for (const std::size_t i : tabOrder()) {
-        const ControlDescription& c = kFrmLexidor.controls[i];
-        const RECT r = pixelRect(c);
+    for (const Control id : kFrmLexidor.tabOrder()) {
+        const ControlDescription& c = kFrmLexidor[id];
+        const auto i = static_cast<std::size_t>(id);
+        const PixelRect r = c.pixels();
         // A list box shows no window text; it carries the name a screen
         // reader announces.
         const std::wstring text = wideString(c.kind == ControlKind::ListBox ? c.accessibleName : c.text);
         HWND control = CreateWindowExW(exStyleOf(c.kind), classOf(c.kind), text.c_str(), styleOf(c.kind),
-                                       r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd_,
+                                       r.left, r.top, r.width, r.height, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + i)),
                                        instance_, nullptr);
         controls_[i] = control;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-
-        switch (c.kind) {
-        case ControlKind::TextBox:
-            txtBuscar_ = control;
-            break;
-        case ControlKind::ListBox:
-            lstLista_ = control;
-            for (const Entry& entry : kCatalogue)
-                SendMessageW(control, LB_ADDSTRING, 0,
-                             reinterpret_cast<LPARAM>(wideString(entry.term).c_str()));
-            break;
-        case ControlKind::Label:
-            if (c.framed)
-                lblDescripcion_ = control;
-            break;
-        case ControlKind::CommandButton:
-            break;
-        }
-
-        if (focusable(c.kind)) {
+        if (c.focusable()) {
             originalProcs_[i] = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
                 control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::controlProc)));
         }
     }
+    for (const Entry& entry : kCatalogue)
+        SendMessageW(control(Control::lstLista), LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(wideString(entry.term).c_str()));
 }
 
 void Win32Window::showCentred(int showCommand)
@@ -323,18 +281,9 @@ void Win32Window::showCentred(int showCommand)
     UpdateWindow(hwnd_);
 }
 
-HWND Win32Window::control(std::string_view name) const
-{
-    for (std::size_t i = 0; i < kControls; ++i) {
-        if (kFrmLexidor.controls[i].name == name)
-            return controls_[i];
-    }
-    return nullptr;
-}
-
 int Win32Window::indexOf(HWND window) const
 {
-    for (std::size_t i = 0; i < kControls; ++i) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
         if (window && controls_[i] == window)
             return static_cast<int>(i);
     }
@@ -355,15 +304,14 @@ SIZE Win32Window::pictureSize() const
     return {info.bmWidth, info.bmHeight};
 }
 
-RECT Win32Window::labelTextRect(std::string_view name) const
+RECT Win32Window::labelTextRect(Control label) const
 {
     RECT r{};
-    HWND label = control(name);
-    if (!label)
+    if (!control(label))
         return r;
-    GetClientRect(label, &r);
-    if (label == lblDescripcion_)
-        InflateRect(&r, -(1 + kLabelMargin), -(1 + kLabelMargin));
+    GetClientRect(control(label), &r);
+    if (kFrmLexidor[label].framed)
+        InflateRect(&r, -(1 + kFrmLexidor.labelMargin), -(1 + kFrmLexidor.labelMargin));
     return r;
 }
 
@@ -398,23 +346,19 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (indexOf(GetFocus()) >= 0)
                 focusBeforeDeactivation_ = GetFocus();
-        } else if (!activated_) {
-            activated_ = true;
-            if (!ended_)
-                frm_.Form_Activate();
-        } else if (focusBeforeDeactivation_ && indexOf(focusBeforeDeactivation_) >= 0) {
-            SetFocus(focusBeforeDeactivation_);
+        } else {
+            events_.activated();
+            if (focusBeforeDeactivation_ && indexOf(focusBeforeDeactivation_) >= 0)
+                SetFocus(focusBeforeDeactivation_);
         }
         return 0;
 
     case WM_COMMAND:
-        if (ended_)
-            return 0;
-        if (lParam == 0 && LOWORD(wParam) == IDM_CERRAR) {
-            frm_.mnuCerrar_Click();
-        } else if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == control("cmdBuscar")) {
-            frm_.cmdBuscar_Click();
-        }
+        if (lParam == 0 && LOWORD(wParam) == IDM_CERRAR)
+            events_.cerrarChosen();
+        else if (HIWORD(wParam) == BN_CLICKED &&
+                 reinterpret_cast<HWND>(lParam) == control(Control::cmdBuscar))
+            events_.buscarClicked();
         return 0;
 
     case WM_DRAWITEM: {
@@ -438,11 +382,8 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 
     case WM_DESTROY:
-        if (!ended_) {
-            ended_ = true;
-            if (onEnd_ && !destroying_)
-                onEnd_();
-        }
+        if (events_.closed() && onEnd_ && !destroying_)
+            onEnd_();
         return 0;
 
     default:
@@ -463,6 +404,7 @@ LRESULT CALLBACK Win32Window::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     HWND hwnd = controls_[index];
+    HWND txtBuscar = control(Control::txtBuscar);
     const WNDPROC original = originalProcs_[index];
     auto callOriginal = [&] { return CallWindowProcW(original, hwnd, msg, wParam, lParam); };
 
@@ -472,9 +414,9 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
             moveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
             return 0;
         }
-        if (wParam == VK_DELETE && hwnd == txtBuscar_)
+        if (wParam == VK_DELETE && hwnd == txtBuscar)
             selectWholeCharacter(hwnd, false);
-        if ((wParam == VK_LEFT || wParam == VK_RIGHT) && hwnd == txtBuscar_) {
+        if ((wParam == VK_LEFT || wParam == VK_RIGHT) && hwnd == txtBuscar) {
             const LRESULT result = callOriginal();
             keepCaretOffSurrogatePair(hwnd, wParam == VK_LEFT ? -1 : 1);
             return result;
@@ -485,7 +427,7 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
         // Moving to another control of the window leaves the search box
         // with a caret and no selection; switching to another application
         // keeps the selection for when the user comes back.
-        if (hwnd == txtBuscar_ && indexOf(reinterpret_cast<HWND>(wParam)) >= 0)
+        if (hwnd == txtBuscar && indexOf(reinterpret_cast<HWND>(wParam)) >= 0)
             collapseSelectionToCaret(hwnd);
         break;
 
@@ -494,7 +436,7 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
         // single-line edit control would only beep at them.
         if (wParam == L'\t' || wParam == L'\r' || wParam == L'\n' || wParam == 0x1b)
             return 0;
-        if (wParam == L'\b' && hwnd == txtBuscar_)
+        if (wParam == L'\b' && hwnd == txtBuscar)
             selectWholeCharacter(hwnd, true);
         break;
 
@@ -505,41 +447,35 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
     case WM_KEYUP:
     case WM_SYSKEYUP: { // the Alt key, and keys released while it is down
         const LRESULT result = callOriginal();
-        if (ended_)
-            return result;
         const int keyCode = static_cast<int>(wParam);
-        if (hwnd == txtBuscar_)
-            frm_.txtBuscar_KeyUp(keyCode);
-        else if (hwnd == lstLista_)
-            frm_.lstLista_KeyUp(keyCode);
+        if (hwnd == txtBuscar)
+            events_.boxKeyReleased(keyCode);
+        else if (hwnd == control(Control::lstLista))
+            events_.listKeyReleased(keyCode);
         return result;
     }
 
     case WM_LBUTTONDBLCLK:
-        if (hwnd == txtBuscar_) {
-            boxDoubleClicked_ = true;
-        } else if (hwnd == lstLista_) {
+        if (hwnd == txtBuscar) {
+            events_.boxDoubleClicked();
+        } else if (hwnd == control(Control::lstLista)) {
             const LRESULT result = callOriginal();
-            // Only a double-click on a row, not on the empty space below
-            // the last one.
+            // On a row, or on the empty space below the last one.
             const LRESULT hit = SendMessageW(hwnd, LB_ITEMFROMPOINT, 0, lParam);
-            if (!ended_ && HIWORD(hit) == 0)
-                frm_.lstLista_DblClick();
+            events_.listDoubleClicked(HIWORD(hit) == 0);
             return result;
         }
         break;
 
     case WM_LBUTTONUP:
-        if (hwnd == txtBuscar_) {
+        if (hwnd == txtBuscar) {
+            // The box places its caret first; then the Click, if this
+            // release makes one.
             const LRESULT result = callOriginal();
-            // One Click per click: the release that ends a double-click is
-            // not a second one.
-            const bool second = std::exchange(boxDoubleClicked_, false);
             RECT client{};
             GetClientRect(hwnd, &client);
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (!second && !ended_ && PtInRect(&client, at))
-                frm_.txtBuscar_Click();
+            events_.boxButtonReleased(true, PtInRect(&client, at) != FALSE);
             return result;
         }
         break;
@@ -554,27 +490,23 @@ LRESULT Win32Window::onControlMessage(std::size_t index, UINT msg, WPARAM wParam
 // the end. Tabbing into the search box selects its text, as a dialog would.
 void Win32Window::moveFocus(int step)
 {
-    std::array<std::size_t, kControls> order{};
+    std::array<HWND, kControlCount> order{};
     std::size_t count = 0;
-    for (const std::size_t i : tabOrder()) {
-        if (focusable(kFrmLexidor.controls[i].kind))
-            order[count++] = i;
+    std::size_t position = 0;
+    for (const Control id : kFrmLexidor.tabOrder()) {
+        if (!kFrmLexidor[id].focusable())
+            continue;
+        if (control(id) == GetFocus())
+            position = count;
+        order[count++] = control(id);
     }
     if (count == 0)
         return;
-
-    const int current = indexOf(GetFocus());
-    std::size_t position = 0;
-    for (std::size_t p = 0; p < count; ++p) {
-        if (static_cast<int>(order[p]) == current)
-            position = p;
-    }
     const auto n = static_cast<std::ptrdiff_t>(count);
-    const std::size_t next =
-        static_cast<std::size_t>(((static_cast<std::ptrdiff_t>(position) + step) % n + n) % n);
-    HWND target = controls_[order[next]];
+    const auto next = static_cast<std::size_t>(((static_cast<std::ptrdiff_t>(position) + step) % n + n) % n);
+    HWND target = order[next];
     SetFocus(target);
-    if (target == txtBuscar_)
+    if (target == control(Control::txtBuscar))
         SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
@@ -593,7 +525,7 @@ void Win32Window::paintBackground(HDC dc, const RECT& area) const
         DeleteDC(source);
     }
     // Whatever the picture leaves uncovered.
-    HBRUSH fill = CreateSolidBrush(kBackgroundColour);
+    HBRUSH fill = CreateSolidBrush(colour(kFrmLexidor.background));
     const RECT right{size.cx, 0, client.right, client.bottom};
     const RECT below{0, size.cy, size.cx, client.bottom};
     RECT part{};
@@ -627,18 +559,19 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
     paintBackground(dc, under);
     SetViewportOrgEx(dc, 0, 0, nullptr);
 
-    const bool framed = item.hwndItem == lblDescripcion_;
+    const bool framed =
+        kFrmLexidor[Control::lblDescripcion].framed && item.hwndItem == control(Control::lblDescripcion);
     RECT text{0, 0, width, height};
     if (framed) {
-        HBRUSH white = CreateSolidBrush(kLabelColour);
-        FrameRect(dc, &text, white);
-        DeleteObject(white);
-        InflateRect(&text, -(1 + kLabelMargin), -(1 + kLabelMargin));
+        HBRUSH frame = CreateSolidBrush(colour(kFrmLexidor.labelText));
+        FrameRect(dc, &text, frame);
+        DeleteObject(frame);
+        InflateRect(&text, -(1 + kFrmLexidor.labelMargin), -(1 + kFrmLexidor.labelMargin));
     }
     const std::u16string caption = windowText(item.hwndItem);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kLabelColour);
+    SetTextColor(dc, colour(kFrmLexidor.labelText));
     DrawTextW(dc, wide(caption.c_str()), static_cast<int>(caption.size()), &text,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
     SelectObject(dc, oldFont);
@@ -653,32 +586,32 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
 
 std::u16string Win32Window::txtBuscar_Text() const
 {
-    return windowText(txtBuscar_);
+    return windowText(control(Control::txtBuscar));
 }
 
 void Win32Window::txtBuscar_SetText(std::u16string_view text)
 {
     const std::wstring value = wideString(text);
-    SetWindowTextW(txtBuscar_, value.c_str());
+    SetWindowTextW(control(Control::txtBuscar), value.c_str());
     // The caret goes to the end of the new text.
     const auto end = static_cast<LPARAM>(value.size());
-    SendMessageW(txtBuscar_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(control(Control::txtBuscar), EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
 void Win32Window::txtBuscar_SetFocus()
 {
-    SetFocus(txtBuscar_);
+    SetFocus(control(Control::txtBuscar));
 }
 
 int Win32Window::lstLista_ListCount() const
 {
-    return static_cast<int>(SendMessageW(lstLista_, LB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(control(Control::lstLista), LB_GETCOUNT, 0, 0));
 }
 
 // LB_SETCURSEL selects the row and scrolls it into view.
 void Win32Window::selectRow(int row)
 {
-    SendMessageW(lstLista_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(control(Control::lstLista), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
 
 void Win32Window::lstLista_SetListIndex(int row)
@@ -693,7 +626,7 @@ void Win32Window::lstLista_SetSelected(int row)
 
 int Win32Window::selectedRow() const
 {
-    const LRESULT row = SendMessageW(lstLista_, LB_GETCURSEL, 0, 0);
+    const LRESULT row = SendMessageW(control(Control::lstLista), LB_GETCURSEL, 0, 0);
     return row == LB_ERR ? -1 : static_cast<int>(row);
 }
 
@@ -702,12 +635,13 @@ std::u16string Win32Window::lstLista_Text() const
     const int row = selectedRow();
     if (row < 0)
         return {};
-    const LRESULT length = SendMessageW(lstLista_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    const LRESULT length =
+        SendMessageW(control(Control::lstLista), LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
     if (length == LB_ERR)
         return {};
     std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-    const LRESULT copied =
-        SendMessageW(lstLista_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = SendMessageW(control(Control::lstLista), LB_GETTEXT, static_cast<WPARAM>(row),
+                                        reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
     return text;
 }
@@ -715,8 +649,8 @@ std::u16string Win32Window::lstLista_Text() const
 void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
 {
     const std::wstring value = wideString(caption);
-    SetWindowTextW(lblDescripcion_, value.c_str());
-    InvalidateRect(lblDescripcion_, nullptr, FALSE);
+    SetWindowTextW(control(Control::lblDescripcion), value.c_str());
+    InvalidateRect(control(Control::lblDescripcion), nullptr, FALSE);
 }
 
 std::u16string Win32Window::App_Path() const

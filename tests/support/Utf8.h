@@ -10,4 +10,8 @@ namespace lexidor {
 // lone surrogate becomes U+FFFD.
 std::string toUtf8(std::u16string_view text);
 
+// UTF-8 to UTF-16, without locale. Each byte that does not begin a valid,
+// shortest-form sequence becomes U+FFFD.
+std::u16string fromUtf8(std::string_view text);
+
 } // namespace lexidor

@@ -66,11 +66,9 @@ void FrmLexidor::txtBuscar_Click()
     intIndice = 0;
 }
 
-bool FrmLexidor::selectedRowStartsWithText() const
+bool FrmLexidor::selectedRowStartsWith(std::u16string_view text) const
 {
-    const std::u16string row = rt_.lstLista_Text();
-    const std::u16string text = rt_.txtBuscar_Text();
-    return termsEqual(prefixOf(row, intLongitud), text);
+    return termsEqual(prefixOf(rt_.lstLista_Text(), intLongitud), text);
 }
 
 // The list follows the typed text. Each released key moves the selection
@@ -92,16 +90,16 @@ void FrmLexidor::txtBuscar_KeyUp(int keyCode)
         intIndice = static_cast<std::int16_t>(remembered);
     }
 
+    // Nothing in a key step changes the box's text: read it once.
+    const std::u16string text = rt_.txtBuscar_Text();
+    const int rows = rt_.lstLista_ListCount();
     rt_.lstLista_SetListIndex(intIndice);
-    for (;;) {
-        const int rows = rt_.lstLista_ListCount();
-        if (selectedRowStartsWithText() || intIndice + 1 == rows)
-            break;
+    while (!selectedRowStartsWith(text) && intIndice + 1 != rows) {
         ++intIndice;
         rt_.lstLista_SetListIndex(intIndice);
     }
 
-    if (selectedRowStartsWithText()) {
+    if (selectedRowStartsWith(text)) {
         rt_.lstLista_SetListIndex(intIndice);
         rt_.lstLista_SetSelected(intIndice);
         // The history has positions 1 to 100. Once they are all used, a

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "FormDescription.h"
+#include "FormEvents.h"
 #include "FormRuntime.h"
-#include "FrmLexidor.h"
 
 #include <windows.h>
 
@@ -15,8 +15,8 @@ namespace lexidor {
 
 // frmLexidor on plain Win32: a top-level window built from kFrmLexidor with
 // real EDIT, LISTBOX, STATIC and BUTTON controls. It realises the FormRuntime
-// operations on those controls and turns their messages into calls of the
-// FrmLexidor handlers; it holds no behaviour of its own.
+// operations on those controls and reports their messages to FormEvents,
+// which raises the handlers; it holds no behaviour of its own.
 //
 // Messages used: WM_KEYUP of the edit and the list (subclassed) for KeyUp,
 // WM_LBUTTONUP of the edit for Click, WM_LBUTTONDBLCLK on a list row for
@@ -37,19 +37,19 @@ public:
     void showCentred(int showCommand);
 
     HWND handle() const { return hwnd_; }
-    const FrmLexidor& logic() const { return frm_; }
-    bool hasEnded() const { return ended_; }
+    const FrmLexidor& logic() const { return events_.form(); }
+    bool hasEnded() const { return events_.hasEnded(); }
 
-    // The control with the given object name (txtBuscar, lstLista, ...), or
-    // nullptr; and the object name of a control, or "" for any other window.
-    HWND control(std::string_view name) const;
+    // A control of the window (nullptr once the window is gone); and the
+    // object name of a control, or "" for any other window.
+    HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     std::string_view nameOf(HWND window) const;
 
     // The row selected in the list, or -1.
     int selectedRow() const;
 
     // Where a label draws its text, in the label's client coordinates.
-    RECT labelTextRect(std::string_view name) const;
+    RECT labelTextRect(Control label) const;
     // The font of the controls and the size of the decoded background
     // picture (0 by 0 when it could not be decoded).
     HFONT font() const { return font_; }
@@ -69,8 +69,6 @@ public:
     void End() override;
 
 private:
-    static constexpr std::size_t kControls = kFrmLexidor.controls.size();
-
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -87,20 +85,14 @@ private:
 
     HINSTANCE instance_;
     std::function<void()> onEnd_;
-    FrmLexidor frm_{*this};
+    FormEvents events_{*this};
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
     HBITMAP picture_ = nullptr;
-    std::array<HWND, kControls> controls_{};
-    std::array<WNDPROC, kControls> originalProcs_{};
-    HWND txtBuscar_ = nullptr;
-    HWND lstLista_ = nullptr;
-    HWND lblDescripcion_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<WNDPROC, kControlCount> originalProcs_{};
     HWND focusBeforeDeactivation_ = nullptr;
-    bool activated_ = false;
-    bool ended_ = false;
     bool destroying_ = false;
-    bool boxDoubleClicked_ = false;
 };
 
 } // namespace lexidor

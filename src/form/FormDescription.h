@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The main window as data: every toolkit builds frmLexidor from this table
+// and asks it for every number of the layout (rectangles, colours, margin,
+// font size, tab order), so the layout is written here and nowhere else.
+// Lengths are in twips; 15 twips make one pixel at 96 dots per inch.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace lexidor {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+enum class ControlKind { Label, TextBox, ListBox, CommandButton };
+
+// The window's controls, by name; the value indexes FormDescription::controls.
+enum class Control : std::uint8_t { lblBuscar, txtBuscar, lstLista, lblDescripcion, cmdBuscar };
+inline constexpr std::size_t kControlCount = 5;
+
+struct PixelRect {
+    int left, top, width, height;
+    constexpr int right() const { return left + width; }
+    constexpr int bottom() const { return top + height; }
+    constexpr bool operator==(const PixelRect&) const = default;
+};
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
+struct ControlDescription {
+    Control id;
+    std::string_view name; // also the widget's object name
+    ControlKind kind;
+    std::u16string_view text;     // initial text; a list's rows come from the catalogue
+    int left, top, width, height; // twips, relative to the client area
+    int tabIndex;
+    std::u16string_view accessibleName; // what a screen reader says
+    bool framed;                        // a thin single-line border
+
+    constexpr PixelRect pixels() const
+    {
+        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    }
+    // Labels take no focus; every other control is a tab stop.
+    constexpr bool focusable() const { return kind != ControlKind::Label; }
+};
+
+struct MenuItemDescription {
+    std::string_view name;
+    std::u16string_view caption; // '&' marks the access key
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::u16string_view caption;
+    int clientWidth, clientHeight; // twips
+    MenuItemDescription menu;
+    std::array<ControlDescription, kControlCount> controls;
+
+    // Seen where the picture does not reach, and when it cannot be drawn.
+    Rgb background;
+    // The labels' text and the definition area's frame, straight on the picture.
+    Rgb labelText;
+    // Space between a framed label's border and its text, in pixels.
+    int labelMargin;
+    // The form sets no font; the controls are laid out for the classic 8-point
+    // dialog font: 11 pixels high at 96 dots per inch.
+    int fontPixels;
+
+    constexpr const ControlDescription& operator[](Control c) const
+    {
+        return controls[static_cast<std::size_t>(c)];
+    }
+    constexpr int clientPixelWidth() const { return twipsToPixels(clientWidth); }
+    constexpr int clientPixelHeight() const { return twipsToPixels(clientHeight); }
+
+    // The controls in tab-index order, labels included.
+    constexpr std::array<Control, kControlCount> tabOrder() const
+    {
+        std::array<Control, kControlCount> order{};
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = controls[i].id;
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            for (std::size_t j = i; j > 0 && (*this)[order[j - 1]].tabIndex > (*this)[order[j]].tabIndex;
+                 --j) {
+                const Control moved = order[j];
+                order[j] = order[j - 1];
+                order[j - 1] = moved;
+            }
+        }
+        return order;
+    }
+};
+
+inline constexpr FormDescription kFrmLexidor{
+    "frmLexidor",
+    u"Lexidor de Términos",
+    7350,
+    6015,
+    {"mnuCerrar", u"&Cerrar"},
+    {{
+        {Control::lblBuscar, "lblBuscar", ControlKind::Label, u"Escriba la palabra clave a buscar:", 240, 360,
+         2535, 255, 4, u"Escriba la palabra clave a buscar:", false},
+        {Control::txtBuscar, "txtBuscar", ControlKind::TextBox, u"", 240, 720, 3375, 285, 1, u"Palabra clave",
+         false},
+        {Control::lstLista, "lstLista", ControlKind::ListBox, u"", 240, 1200, 3615, 3765, 2, u"Términos",
+         false},
+        {Control::lblDescripcion, "lblDescripcion", ControlKind::Label, u"", 4080, 1200, 3015, 3735, 3,
+         u"Definición", true},
+        {Control::cmdBuscar, "cmdBuscar", ControlKind::CommandButton, u"Buscar", 1440, 5280, 1215, 375, 0,
+         u"Buscar", false},
+    }},
+    {0x06, 0x12, 0x2e},
+    {0xff, 0xff, 0xff},
+    2,
+    11,
+};
+
+// Each row of the table sits at the index its id names, so kFrmLexidor[id]
+// is the control with that name.
+constexpr bool controlsInIdOrder()
+{
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (static_cast<std::size_t>(kFrmLexidor.controls[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(controlsInIdOrder());
+
+} // namespace lexidor

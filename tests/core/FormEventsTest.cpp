@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// The forms runtime's rules that every toolkit shares (FormEvents): Activate
+// on the first activation only, no handler once the program has ended, one
+// Click per click.
+
+#include "Catalogue.h"
+#include "FakeWindow.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+namespace lexidor {
+namespace {
+
+using test::FakeWindow;
+using test::utf8;
+
+struct EventCase {
+    const char* name;
+    std::function<void(FakeWindow&)> event;
+};
+
+void PrintTo(const EventCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// After Cerrar, each event arrives with "csn" in the box and row 13
+// selected, which would look up, restart, copy or step if a handler ran.
+class AfterEnd : public testing::TestWithParam<EventCase> {};
+
+TEST_P(AfterEnd, NoHandlerRuns)
+{
+    FakeWindow w;
+    w.type(u"cs");
+    w.events.cerrarChosen();
+    ASSERT_TRUE(w.events.hasEnded());
+    w.rt.userTypes(u"n");
+    w.rt.userSelectsRow(0);
+    w.rt.userFocuses(FakeRuntime::Focus::lstLista);
+
+    GetParam().event(w);
+
+    EXPECT_EQ(utf8(w.rt.caption()), "");
+    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), "csn");
+    EXPECT_EQ(w.rt.selectedRow(), 0);
+    EXPECT_EQ(w.form().indice(), 13);
+    EXPECT_EQ(w.form().longitud(), 3);
+    EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::lstLista);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, AfterEnd,
+    testing::Values(EventCase{"EnterInBox", [](FakeWindow& w) { w.events.boxKeyReleased(vk::Return); }},
+                    EventCase{"LetterInBox", [](FakeWindow& w) { w.events.boxKeyReleased(vk::KeyA + 13); }},
+                    EventCase{"EnterInList", [](FakeWindow& w) { w.events.listKeyReleased(vk::Return); }},
+                    EventCase{"Buscar", [](FakeWindow& w) { w.events.buscarClicked(); }},
+                    EventCase{"ClickInBox", [](FakeWindow& w) { w.events.boxButtonReleased(true, true); }},
+                    EventCase{"DoubleClickOnRow", [](FakeWindow& w) { w.events.listDoubleClicked(true); }},
+                    EventCase{"Activation", [](FakeWindow& w) { w.events.activated(); }},
+                    EventCase{"CerrarAgain", [](FakeWindow& w) { w.events.cerrarChosen(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormEvents, TheWindowClosingEndsTheProgramOnce)
+{
+    FakeWindow w;
+    EXPECT_TRUE(w.events.closed());
+    EXPECT_FALSE(w.events.closed());
+    EXPECT_TRUE(w.events.hasEnded());
+}
+
+TEST(FormEvents, OnlyTheFirstActivationRaisesActivate)
+{
+    FakeWindow w; // created and activated: the focus is in the box
+    EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::txtBuscar);
+    w.selectRow(4);
+    w.events.activated();
+    EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::lstLista);
+}
+
+// Mouse releases in the box, after "c" (intLongitud 2): a Click restarts the
+// search (intLongitud 1, intIndice 0).
+struct ClickCase {
+    const char* name;
+    std::function<void(FormEvents&)> mouse;
+    bool clicks;
+};
+
+void PrintTo(const ClickCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class BoxClicks : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(BoxClicks, OneClickPerClick)
+{
+    FakeWindow w;
+    w.type(u"c");
+    ASSERT_EQ(w.form().longitud(), 2);
+    GetParam().mouse(w.events);
+    EXPECT_EQ(w.form().longitud() == 1 && w.form().indice() == 0, GetParam().clicks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Releases, BoxClicks,
+    testing::Values(ClickCase{"LeftInside", [](FormEvents& e) { e.boxButtonReleased(true, true); }, true},
+                    ClickCase{"LeftOutside", [](FormEvents& e) { e.boxButtonReleased(true, false); }, false},
+                    ClickCase{"RightInside", [](FormEvents& e) { e.boxButtonReleased(false, true); }, false},
+                    ClickCase{"ReleaseEndingADoubleClick",
+                              [](FormEvents& e) {
+                                  e.boxDoubleClicked();
+                                  e.boxButtonReleased(true, true);
+                              },
+                              false},
+                    ClickCase{"ClickAfterADoubleClick",
+                              [](FormEvents& e) {
+                                  e.boxDoubleClicked();
+                                  e.boxButtonReleased(true, true);
+                                  e.boxButtonReleased(true, true);
+                              },
+                              true},
+                    ClickCase{"RightReleaseEndsTheDoubleClickToo",
+                              [](FormEvents& e) {
+                                  e.boxDoubleClicked();
+                                  e.boxButtonReleased(false, true);
+                                  e.boxButtonReleased(true, true);
+                              },
+                              true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormEvents, ADoubleClickBelowTheRowsCopiesNothing)
+{
+    FakeWindow w;
+    w.selectRow(60);
+    w.events.listDoubleClicked(false);
+    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), "");
+    w.events.listDoubleClicked(true);
+    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), utf8(kCatalogue[60].term));
+}
+
+} // namespace
+} // namespace lexidor

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+// Every golden scenario file replayed on the fake toolkit, in the fast suite:
+// the window logic and the event rules must give the same lines as the real
+// windows do on Qt and on Win32.
+
+#include "Catalogue.h"
+#include "FakeWindow.h"
+#include "ScenarioProtocol.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lexidor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeWindow;
+using Focus = FakeRuntime::Focus;
+
+// The fake as a user drives it: the controls change first, then the events.
+class FakeTarget final : public scenario::Target {
+public:
+    int rows() const override { return kRowCount; }
+    bool ended() const override { return w_->events.hasEnded(); }
+
+    scenario::State state() const override
+    {
+        return {w_->rt.txtBuscar_Text(), w_->rt.selectedRow(),  w_->rt.caption(),
+                w_->form().indice(),     w_->form().longitud(), focusName(w_->rt.focus())};
+    }
+
+    void typeCharacter(std::u16string_view character) override { w_->typeCharacter(character); }
+
+    void act(const scenario::Command& command) override
+    {
+        std::visit([this](const auto& c) { (*this)(c); }, command);
+    }
+
+private:
+    static std::u16string focusName(Focus focus)
+    {
+        switch (focus) {
+        case Focus::txtBuscar:
+            return u"txtBuscar";
+        case Focus::lstLista:
+            return u"lstLista";
+        case Focus::cmdBuscar:
+            return u"cmdBuscar";
+        case Focus::None:
+            break;
+        }
+        return u"";
+    }
+
+    void operator()(const scenario::Type&) {}
+
+    void operator()(const scenario::PressBoxKey& c)
+    {
+        using K = scenario::BoxKey;
+        FakeRuntime& rt = w_->rt;
+        switch (c.key) {
+        case K::Enter:
+            return w_->key(vk::Return);
+        case K::Backspace:
+            return w_->backspace();
+        case K::Shift:
+            return w_->key(vk::Shift);
+        case K::CapsLock:
+            return w_->key(vk::Capital);
+        case K::Left:
+            rt.userMovesCaret(-1);
+            return w_->key(vk::Left);
+        case K::Right:
+            rt.userMovesCaret(1);
+            return w_->key(vk::Right);
+        case K::Home:
+            rt.userMovesCaretTo(false);
+            return w_->key(vk::Home);
+        case K::End:
+            rt.userMovesCaretTo(true);
+            return w_->key(vk::End);
+        case K::Delete:
+            rt.userDeletes();
+            return w_->key(vk::Delete);
+        }
+    }
+
+    void operator()(const scenario::PressListKey& c)
+    {
+        using K = scenario::ListKey;
+        const int row = w_->rt.selectedRow();
+        switch (c.key) {
+        case K::Enter:
+            return w_->listKey(vk::Return);
+        case K::Up:
+            w_->selectRow(std::max(row - 1, 0));
+            return w_->listKey(vk::Up);
+        case K::Down:
+            w_->selectRow(std::min(row + 1, kRowCount - 1));
+            return w_->listKey(vk::Down);
+        case K::Home:
+            w_->selectRow(0);
+            return w_->listKey(vk::Home);
+        case K::End:
+            w_->selectRow(kRowCount - 1);
+            return w_->listKey(vk::End);
+        }
+    }
+
+    void operator()(const scenario::ReleaseAlt&) { w_->key(vk::Menu); }
+    void operator()(const scenario::ClickBox&) { w_->clickBox(); }
+    void operator()(const scenario::ClickBuscar&) { w_->clickBuscar(); }
+    void operator()(const scenario::SelectRow& c) { w_->selectRow(c.row); }
+    void operator()(const scenario::DoubleClickRow& c) { w_->doubleClickRow(c.row); }
+    void operator()(const scenario::DoubleClickBelowRows&)
+    {
+        w_->rt.userFocuses(Focus::lstLista);
+        w_->events.listDoubleClicked(false);
+    }
+
+    // Tab order: cmdBuscar, txtBuscar, lstLista, round the end. The key's
+    // release reaches the control that has the focus by then.
+    void operator()(const scenario::Tab& c)
+    {
+        constexpr Focus order[] = {Focus::cmdBuscar, Focus::txtBuscar, Focus::lstLista};
+        const auto at = std::find(std::begin(order), std::end(order), w_->rt.focus()) - std::begin(order);
+        const Focus next = order[(at + (c.backwards ? 2 : 1)) % 3];
+        w_->rt.userFocuses(next);
+        if (next == Focus::txtBuscar)
+            w_->rt.userSelectsAllText();
+        for (const int key : {vk::Tab, c.backwards ? vk::Shift : vk::None}) {
+            if (key == vk::None)
+                break;
+            if (next == Focus::txtBuscar)
+                w_->events.boxKeyReleased(key);
+            else if (next == Focus::lstLista)
+                w_->events.listKeyReleased(key);
+        }
+    }
+
+    void operator()(const scenario::Activate&) { w_->events.activated(); }
+    void operator()(const scenario::Restart&) { w_ = std::make_unique<FakeWindow>(); }
+    void operator()(const scenario::EndProgram& c)
+    {
+        if (c.byMenu)
+            w_->events.cerrarChosen();
+        else
+            w_->events.closed();
+    }
+
+    std::unique_ptr<FakeWindow> w_ = std::make_unique<FakeWindow>();
+};
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> scenarioNames()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(LEXIDOR_SCENARIO_DIR)) {
+        if (entry.path().extension() == ".scenario")
+            names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class GoldenScenario : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenScenario, GivesTheGoldenLinesOnTheFake)
+{
+    const fs::path base = fs::path(LEXIDOR_SCENARIO_DIR) / GetParam();
+    std::FILE* in = std::fopen((base.string() + ".scenario").c_str(), "rb");
+    std::FILE* out = std::tmpfile();
+    ASSERT_TRUE(in && out);
+    FakeTarget target;
+    const int status = scenario::run(in, out, target);
+    std::fclose(in);
+
+    std::string actual(static_cast<std::size_t>(std::ftell(out)), '\0');
+    std::rewind(out);
+    const std::size_t read = std::fread(actual.data(), 1, actual.size(), out);
+    std::fclose(out);
+    actual.resize(read);
+
+    const std::string expected = readFile(base.string() + ".expected");
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(status, expected.find("{\"error\"") == std::string::npos ? 0 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, GoldenScenario, testing::ValuesIn(scenarioNames()), [](const auto& info) {
+    std::string name = info.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
+
+} // namespace
+} // namespace lexidor

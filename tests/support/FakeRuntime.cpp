@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+#include "FakeRuntime.h"
+
+#include "Catalogue.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace lexidor {
+
+namespace {
+bool isLow(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+bool isHigh(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+} // namespace
+
+FakeRuntime::FakeRuntime() = default;
+
+std::u16string FakeRuntime::txtBuscar_Text() const
+{
+    return text_;
+}
+
+void FakeRuntime::txtBuscar_SetText(std::u16string_view text)
+{
+    text_ = text;
+    caret_ = text_.size();
+    allSelected_ = false;
+}
+
+void FakeRuntime::txtBuscar_SetFocus()
+{
+    focus_ = Focus::txtBuscar;
+}
+
+int FakeRuntime::lstLista_ListCount() const
+{
+    return kRowCount;
+}
+
+void FakeRuntime::lstLista_SetListIndex(int row)
+{
+    select(row);
+}
+
+void FakeRuntime::lstLista_SetSelected(int row)
+{
+    select(row);
+}
+
+std::u16string FakeRuntime::lstLista_Text() const
+{
+    return selected_ < 0 ? std::u16string{}
+                         : std::u16string(kCatalogue[static_cast<std::size_t>(selected_)].term);
+}
+
+void FakeRuntime::lblDescripcion_SetCaption(std::u16string_view caption)
+{
+    caption_ = caption;
+}
+
+std::u16string FakeRuntime::App_Path() const
+{
+    return appPath_;
+}
+
+void FakeRuntime::ChDir(std::u16string_view dir)
+{
+    currentDir_ = dir;
+}
+
+void FakeRuntime::End()
+{
+    ended_ = true;
+    if (onEnd_)
+        onEnd_();
+}
+
+bool FakeRuntime::dropSelectedText()
+{
+    if (!allSelected_)
+        return false;
+    allSelected_ = false;
+    text_.clear();
+    caret_ = 0;
+    return true;
+}
+
+void FakeRuntime::userTypes(std::u16string_view text)
+{
+    dropSelectedText();
+    text_.insert(caret_, text);
+    caret_ += text.size();
+}
+
+// Backspace and Delete remove a surrogate pair as one character.
+void FakeRuntime::userBackspace()
+{
+    if (dropSelectedText() || caret_ == 0)
+        return;
+    const std::size_t units = caret_ >= 2 && isLow(text_[caret_ - 1]) && isHigh(text_[caret_ - 2]) ? 2 : 1;
+    caret_ -= units;
+    text_.erase(caret_, units);
+}
+
+void FakeRuntime::userDeletes()
+{
+    if (dropSelectedText() || caret_ >= text_.size())
+        return;
+    const bool pair = caret_ + 1 < text_.size() && isHigh(text_[caret_]) && isLow(text_[caret_ + 1]);
+    text_.erase(caret_, pair ? 2 : 1);
+}
+
+void FakeRuntime::userMovesCaret(int step)
+{
+    if (std::exchange(allSelected_, false)) {
+        caret_ = step < 0 ? 0 : text_.size();
+        return;
+    }
+    if (step < 0 && caret_ > 0)
+        caret_ -= caret_ >= 2 && isLow(text_[caret_ - 1]) && isHigh(text_[caret_ - 2]) ? 2 : 1;
+    else if (step > 0 && caret_ < text_.size())
+        caret_ += caret_ + 1 < text_.size() && isHigh(text_[caret_]) && isLow(text_[caret_ + 1]) ? 2 : 1;
+}
+
+void FakeRuntime::userMovesCaretTo(bool end)
+{
+    allSelected_ = false;
+    caret_ = end ? text_.size() : 0;
+}
+
+void FakeRuntime::userSelectsRow(int row)
+{
+    select(row);
+    focus_ = Focus::lstLista;
+}
+
+void FakeRuntime::select(int row)
+{
+    // A real list box raises a run-time error for a row outside the list;
+    // the fake makes that loud so a test catches it.
+    if (row < 0 || row >= lstLista_ListCount())
+        throw std::out_of_range("list row " + std::to_string(row) + " out of range");
+    selected_ = row;
+}
+
+} // namespace lexidor

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The scenario protocol (tests/scenarios/README.md), shared by every driver:
+// reading a command line, the state line, the error and end lines, and the
+// loop that runs a scenario. A driver only says how its toolkit performs
+// each user action (Target) and what the window shows (State).
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace lexidor::scenario {
+
+struct State {
+    std::u16string text;
+    int row;
+    std::u16string caption;
+    int indice;
+    int longitud;
+    std::u16string focus;
+};
+
+// A JSON string: quotes, backslashes and control characters escaped; lone
+// surrogates as \uDXXX; everything else as UTF-8.
+std::string jsonString(std::u16string_view text);
+// One state line, with its newline.
+std::string stateLine(const State& state);
+// The line for a command the driver cannot carry out, with its newline.
+std::string errorLine(std::u16string_view message);
+inline constexpr std::string_view kEndedLine = "{\"ended\":true}\n";
+
+enum class BoxKey { Enter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
+enum class ListKey { Enter, Up, Down, Home, End };
+
+struct Type {
+    std::u16string text;
+};
+struct PressBoxKey {
+    BoxKey key;
+};
+struct PressListKey {
+    ListKey key;
+};
+struct ReleaseAlt {}; // only the release reaches the box, as after Alt+Tab back
+struct ClickBox {};
+struct ClickBuscar {};
+struct SelectRow {
+    int row;
+};
+struct DoubleClickRow {
+    int row;
+};
+struct DoubleClickBelowRows {};
+struct Tab {
+    bool backwards;
+};
+struct Activate {};
+struct Restart {};
+struct EndProgram {
+    bool byMenu; // Alt+C; else the window's close control
+};
+
+using Command = std::variant<Type, PressBoxKey, PressListKey, ReleaseAlt, ClickBox, ClickBuscar, SelectRow,
+                             DoubleClickRow, DoubleClickBelowRows, Tab, Activate, Restart, EndProgram>;
+
+// What one line holds: nothing (blank or a comment), a command, or the
+// reason it cannot be read.
+struct Unreadable {
+    std::string why;
+};
+using Line = std::variant<std::monostate, Command, Unreadable>;
+Line parse(std::string_view line, int rows);
+
+// The characters of a text one by one: a surrogate pair is one character.
+template <typename F> void forEachCharacter(std::u16string_view text, F&& f)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (!f(text.substr(i, pair ? 2 : 1)))
+            return;
+        i += pair ? 1 : 0;
+    }
+}
+
+// A window a driver can act on as a user would.
+class Target {
+public:
+    virtual ~Target() = default;
+    virtual int rows() const = 0;
+    virtual State state() const = 0;
+    virtual bool ended() const = 0;
+    // One character (one UTF-16 unit, or a surrogate pair): press, the
+    // character inserted at the caret, release.
+    virtual void typeCharacter(std::u16string_view character) = 0;
+    virtual void act(const Command& command) = 0;
+};
+
+// Runs the scenario read from `in` on `target`, writing the start state and
+// one line after each command to `out`; returns the driver's exit status.
+int run(std::FILE* in, std::FILE* out, Target& target);
+
+} // namespace lexidor::scenario
