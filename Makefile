@@ -31,7 +31,7 @@ BENCH_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-
                   libxdamage-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 
 .PHONY: all deps test-deps configure build run test test-sanitize fuzz windows screenshot \
-        screenshot-windows bench format clean
+        screenshot-windows bench format glossary clean
 
 all: build
 
@@ -105,8 +105,12 @@ bench:
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png
 
+# docs/glosario.md again from the catalogue; commit it with the texts it follows.
+glossary: configure
+	cmake --build $(BUILD) --target glossary
+
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD)

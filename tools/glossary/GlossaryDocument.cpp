@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+// Writes docs/glosario.md, the printable glossary, from the catalogue: a short
+// preface with the sources and the date of the last check, then every term in
+// list order with its definition and its source.
+//
+//   lexidor-glossary                 the document on standard output
+//   lexidor-glossary --write FILE    the document into FILE
+//   lexidor-glossary --check FILE    exit 1 when FILE differs from the document
+
+#include "Catalogue.h"
+#include "Sources.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace lexidor;
+
+// UTF-16 to UTF-8. The catalogue holds Latin-1 text only, but a surrogate
+// pair is still joined into one code point and a lone surrogate becomes U+FFFD.
+std::string utf8(std::u16string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string document()
+{
+    std::ostringstream md;
+    md << "# Glosario de emergencia nuclear\n"
+          "\n"
+          "<!-- Generado por tools/glossary a partir del catálogo del programa (src/catalogue). "
+          "No se edita a mano: `make glossary` lo vuelve a escribir. -->\n"
+          "\n"
+          "Este glosario reúne los "
+       << kRowCount
+       << " términos de Lexidor, en el orden de su lista y con la misma definición que muestra el "
+          "programa. Sirve para preparar la formación de quienes intervienen en una emergencia "
+          "nuclear: se puede imprimir o entregar a los asistentes. Cada definición indica la fuente "
+          "con la que se ha contrastado, para que un revisor pueda comprobarla línea a línea.\n"
+          "\n"
+          "Contenido revisado por última vez: "
+       << utf8(kSourcesCheckedOn)
+       << ".\n"
+          "\n"
+          "## Fuentes\n"
+          "\n"
+          "Cada término cita una de estas claves, seguida del lugar concreto (título, artículo, anexo "
+          "o apartado).\n"
+          "\n";
+    for (const SourceTitle& source : kSources)
+        md << "- **" << utf8(source.key) << "**: " << utf8(source.title) << "\n";
+    md << "\n## Términos\n";
+    for (const Entry& entry : kCatalogue) {
+        md << "\n### " << utf8(entry.term) << "\n\n"
+           << utf8(entry.definition) << "\n\n"
+           << "*Fuente: " << utf8(entry.source.key) << ", " << utf8(entry.source.locator) << ".*\n";
+    }
+    return md.str();
+}
+
+bool readFile(const char* path, std::string& contents)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Line by line, so that the first difference can be shown.
+int check(const char* path, const std::string& expected)
+{
+    std::string committed;
+    if (!readFile(path, committed)) {
+        std::cerr << "lexidor-glossary: cannot read " << path << "\n";
+        return 2;
+    }
+    if (committed == expected) {
+        std::cout << path << " matches the catalogue\n";
+        return 0;
+    }
+    std::istringstream a(committed), b(expected);
+    std::string lineA, lineB;
+    for (int line = 1;; ++line) {
+        const bool moreA = static_cast<bool>(std::getline(a, lineA));
+        const bool moreB = static_cast<bool>(std::getline(b, lineB));
+        if (!moreA && !moreB)
+            break;
+        if (moreA != moreB || lineA != lineB) {
+            std::cerr << path << " differs from the catalogue at line " << line << ":\n"
+                      << "  file:      " << (moreA ? lineA : "(end of file)") << "\n"
+                      << "  catalogue: " << (moreB ? lineB : "(end of document)") << "\n";
+            break;
+        }
+    }
+    std::cerr << "Run `make glossary` and commit docs/glosario.md.\n";
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string text = document();
+    if (argc == 1) {
+        std::cout << text;
+        return std::cout.good() ? 0 : 1;
+    }
+    const std::string_view option = argv[1];
+    if (argc == 3 && option == "--check")
+        return check(argv[2], text);
+    if (argc == 3 && option == "--write") {
+        std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
+        out << text;
+        out.close();
+        if (!out) {
+            std::cerr << "lexidor-glossary: cannot write " << argv[2] << "\n";
+            return 2;
+        }
+        return 0;
+    }
+    std::cerr << "usage: lexidor-glossary [--write FILE | --check FILE]\n";
+    return 2;
+}
