@@ -234,6 +234,7 @@ void QtWindow::createControls(QWidget* client)
     for (const Entry& entry : kCatalogue)
         lstLista_->addItem(qs(entry.term));
     lstLista_->installEventFilter(this);
+    lstLista_->viewport()->installEventFilter(this);
     // Qt reports a double-click on a row only, never below the last one.
     connect(lstLista_, &QListWidget::doubleClicked, this, [this] { events_.listDoubleClicked(true); });
     place(lstLista_, Control::lstLista);
@@ -311,25 +312,39 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
         releaseList();
         return true;
     }
+    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        // A list box keeps its selection when the click lands below the
+        // last row: the list takes the focus and nothing else happens.
+        if (watched == lstLista_->viewport() &&
+            !lstLista_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid()) {
+            lstLista_->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress)
+            break;
+        if (event->type() == QEvent::MouseButtonRelease)
+            return forwardMouseRelease(watched, static_cast<QMouseEvent*>(event));
         if (watched == txtBuscar_)
             events_.boxDoubleClicked();
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == txtBuscar_) {
-            // The box places its caret first; then the Click, if this
-            // release makes one.
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool handled = QMainWindow::eventFilter(watched, event);
-            events_.boxButtonReleased(mouse->button() == Qt::LeftButton,
-                                      txtBuscar_->rect().contains(mouse->position().toPoint()));
-            return handled;
-        }
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool QtWindow::forwardMouseRelease(QObject* watched, QMouseEvent* mouse)
+{
+    // The box places its caret first; then the Click, if this release
+    // makes one.
+    const bool handled = QMainWindow::eventFilter(watched, mouse);
+    if (watched == txtBuscar_) {
+        events_.boxButtonReleased(mouse->button() == Qt::LeftButton,
+                                  txtBuscar_->rect().contains(mouse->position().toPoint()));
+    }
+    return handled;
 }
 
 void QtWindow::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QLabel;
+class QMouseEvent;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -65,6 +66,7 @@ private:
     void createControls(QWidget* client);
     void createMenu();
     void place(QWidget* widget, Control id);
+    bool forwardMouseRelease(QObject* watched, QMouseEvent* mouse);
     void selectRow(int row);
     void holdList();
     void releaseList();

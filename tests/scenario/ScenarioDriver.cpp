@@ -7,6 +7,7 @@
 #include "QtWindow.h"
 #include "ScenarioProtocol.h"
 
+#include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -204,20 +205,24 @@ void QtTarget::operator()(const scenario::DoubleClickBelowRows&)
 }
 
 // The press moves the focus on; the releases reach the control that has the
-// focus by then, as on a real keyboard.
+// focus by then, as on a real keyboard. Shift+Tab is Shift pressed, Tab
+// pressed and released (Qt's Backtab), Shift released: sent as single events,
+// since QTest would add Shift presses and releases of its own.
 void QtTarget::operator()(const scenario::Tab& c)
 {
+    auto send = [this](QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
+        QKeyEvent event(type, key, modifiers, text);
+        QApplication::sendEvent(focusOrWindow(), &event);
+        settle();
+    };
     const Qt::Key key = c.backwards ? Qt::Key_Backtab : Qt::Key_Tab;
     const Qt::KeyboardModifiers modifiers = c.backwards ? Qt::ShiftModifier : Qt::NoModifier;
     if (c.backwards)
-        QTest::sendKeyEvent(QTest::Press, focusOrWindow(), Qt::Key_Shift, QString(), Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Press, focusOrWindow(), key, QString(u'\t'), modifiers);
-    settle();
-    QTest::sendKeyEvent(QTest::Release, focusOrWindow(), key, QString(u'\t'), modifiers);
-    if (c.backwards) {
-        settle();
-        QTest::sendKeyEvent(QTest::Release, focusOrWindow(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
-    }
+        send(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString());
+    send(QEvent::KeyPress, key, modifiers, QStringLiteral("\t"));
+    send(QEvent::KeyRelease, key, modifiers, QStringLiteral("\t"));
+    if (c.backwards)
+        send(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, QString());
 }
 
 void QtTarget::operator()(const scenario::Activate&)
