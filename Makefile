@@ -12,7 +12,8 @@ endif
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev \
             hunspell hunspell-es xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 \
-            desktop-file-utils appstream icoutils fonts-dejavu-core clang-format strace
+            desktop-file-utils appstream icoutils fonts-dejavu-core clang-format strace \
+            dbus at-spi2-core python3-pyatspi python3-gi
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

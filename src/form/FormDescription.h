@@ -44,8 +44,10 @@ struct ControlDescription {
     std::u16string_view text;     // initial text; a list's rows come from the catalogue
     int left, top, width, height; // twips, relative to the client area
     int tabIndex;
-    std::u16string_view accessibleName; // what a screen reader says
-    bool framed;                        // a thin single-line border
+    // What a screen reader says. A label that shows changing text (the
+    // definition) is read by its text, and this becomes its description.
+    std::u16string_view accessibleName;
+    bool framed; // a thin single-line border
 
     constexpr PixelRect pixels() const
     {

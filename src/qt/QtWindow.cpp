@@ -240,6 +240,11 @@ void QtWindow::createControls(QWidget* client)
     place(lstLista_, Control::lstLista);
 
     lblDescripcion_ = makeLabel(Control::lblDescripcion);
+    // A screen reader reads the definition itself as the label's name (a
+    // label with no accessible name of its own is named by its text); the
+    // table's name for it becomes its description.
+    lblDescripcion_->setAccessibleName(QString());
+    lblDescripcion_->setAccessibleDescription(qs(kFrmLexidor[Control::lblDescripcion].accessibleName));
 
     cmdBuscar_ = new QPushButton(qs(kFrmLexidor[Control::cmdBuscar].text), client);
     cmdBuscar_->setAutoDefault(false);

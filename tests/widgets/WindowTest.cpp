@@ -9,6 +9,7 @@
 #include "VirtualKeys.h"
 #include "WindowTestBase.h"
 
+#include <QtGui/QAccessible>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -16,6 +17,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 
+#include <cmath>
 #include <memory>
 
 using lexidor::QtWindow;
@@ -65,27 +67,74 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("pixels");
-        QTest::addColumn<QString>("accessibleName");
-        // Pixels at 96 dpi, from the twips of the form table.
+        QTest::addColumn<QString>("spokenName");
+        QTest::addColumn<QString>("spokenDescription");
+        // Pixels at 96 dpi, from the twips of the form table; what a screen
+        // reader says of each control at start (the definition area is read
+        // by its text, empty at start, and described as "Definición").
         QTest::newRow("lblBuscar") << "lblBuscar" << QRect(16, 24, 169, 17)
-                                   << QStringLiteral("Escriba la palabra clave a buscar:");
-        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19)
-                                   << QStringLiteral("Palabra clave");
-        QTest::newRow("lstLista") << "lstLista" << QRect(16, 80, 241, 251) << QStringLiteral("Términos");
+                                   << QStringLiteral("Escriba la palabra clave a buscar:") << QString();
+        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19) << QStringLiteral("Palabra clave")
+                                   << QString();
+        QTest::newRow("lstLista") << "lstLista" << QRect(16, 80, 241, 251) << QStringLiteral("Términos")
+                                  << QString();
         QTest::newRow("lblDescripcion")
-            << "lblDescripcion" << QRect(272, 80, 201, 249) << QStringLiteral("Definición");
-        QTest::newRow("cmdBuscar") << "cmdBuscar" << QRect(96, 352, 81, 25) << QStringLiteral("Buscar");
+            << "lblDescripcion" << QRect(272, 80, 201, 249) << QString() << QStringLiteral("Definición");
+        QTest::newRow("cmdBuscar") << "cmdBuscar" << QRect(96, 352, 81, 25) << QStringLiteral("Buscar")
+                                   << QString();
     }
     void controlGeometry()
     {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
-        QFETCH(QString, accessibleName);
+        QFETCH(QString, spokenName);
+        QFETCH(QString, spokenDescription);
         auto* widget = window_->findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->parentWidget(), window_->centralWidget());
         QCOMPARE(widget->geometry(), pixels);
-        QCOMPARE(widget->accessibleName(), accessibleName);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(spoken);
+        QCOMPARE(spoken->text(QAccessible::Name), spokenName);
+        QCOMPARE(spoken->text(QAccessible::Description), spokenDescription);
+    }
+
+    // WCAG contrast between each label's text colour and every pixel of the
+    // picture the window draws behind it: at least 4.5:1 everywhere.
+    void labelTextContrast_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lblBuscar") << "lblBuscar";
+        QTest::newRow("lblDescripcion") << "lblDescripcion";
+    }
+    void labelTextContrast()
+    {
+        QFETCH(QString, name);
+        auto* label = window_->findChild<QLabel*>(name);
+        QVERIFY(label);
+        const QColor text = label->palette().color(QPalette::WindowText);
+        label->hide();
+        const QImage behind = window_->centralWidget()->grab(label->geometry()).toImage();
+        label->show();
+        QVERIFY(!behind.isNull());
+        auto luminance = [](QColor c) {
+            auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double textLuminance = luminance(text);
+        double worst = 21;
+        for (int y = 0; y < behind.height(); ++y) {
+            for (int x = 0; x < behind.width(); ++x) {
+                const double pixel = luminance(behind.pixelColor(x, y));
+                const double ratio =
+                    (std::max(pixel, textLuminance) + 0.05) / (std::min(pixel, textLuminance) + 0.05);
+                worst = std::min(worst, ratio);
+            }
+        }
+        qInfo("%s: worst contrast %.2f:1", qPrintable(name), worst);
+        QVERIFY2(worst >= 4.5, qPrintable(QStringLiteral("worst contrast %1:1").arg(worst, 0, 'f', 2)));
     }
 
     void promptFitsItsLabel()
