@@ -126,10 +126,11 @@ windows: test-deps
 	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"
 
 screenshot-windows: windows
-	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/win32/lexidor.exe docs/lexidor-windows.png
+	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/win32/lexidor.exe docs/lexidor-windows.png \
+	    $(abspath $(BUILD))/wine-prefix-x11
 
 # Start-up and memory against a bare Qt window, key steps on the fake and on
-# the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one: prints the
+# the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one (make windows): prints the
 # table and writes bench/results.md. Never part of `make test`.
 bench:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"

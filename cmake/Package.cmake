@@ -52,6 +52,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Lexidor maintainers <maintainers@users.nore
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Besides the libraries dpkg-shlibdeps finds: the window is laid out for
+# Liberation Sans (metric-compatible with the classic dialog font); with any
+# other font its label no longer fits.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Spanish glossary of nuclear-emergency terms")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lexidor is a small desktop glossary of 61 nuclear-emergency terms in
 Spanish: radiation units, dose, emergency plans, response groups and

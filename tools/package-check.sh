@@ -67,7 +67,8 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=:$(cat "$work/display")
-in_root DISPLAY="$display" lexidor >"$work/lexidor.log" 2>&1 &
+mkdir -p -m 700 "$root/run/user/0"
+in_root DISPLAY="$display" XDG_RUNTIME_DIR=/run/user/0 lexidor >"$work/lexidor.log" 2>&1 &
 program=$!
 sleep 6
 if kill -0 "$program" 2>/dev/null; then
