@@ -77,11 +77,13 @@ test-deps:
 # installed); `make run` only when the tree has never been configured, after
 # that the build itself re-runs CMake when a CMakeLists.txt changed.
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=ON $(CMAKE_ARGS)
 
+# The first configure of `make run` leaves the tests out (their packages may
+# not be there); `make test` turns them on.
 $(BUILD)/CMakeCache.txt:
 	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)"
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=OFF $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -119,8 +121,7 @@ fuzz:
 
 # lexidor.exe: one 32-bit Windows program, nothing to install beside it. The
 # same tree `make test` builds and tests, $(BUILD)/win32.
-windows: test-deps
-	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)"
+windows: test-deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows
 	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"

@@ -36,7 +36,7 @@ deb=$(ls "$work"/lexidor_"$version"_*.deb 2>/dev/null | head -n 1)
 # --- Files: path and mode ---------------------------------------------------
 dpkg-deb --contents "$deb" | awk '{ print $1, $6 }' >"$work/contents"
 while read -r mode path; do
-    grep -qxF "$mode ./$path" "$work/contents" || fail "no $path with mode $mode in the package"
+    grep -qxF -- "$mode ./$path" "$work/contents" || fail "no $path with mode $mode in the package"
 done <<'TABLE'
 -rwxr-xr-x usr/bin/lexidor
 -rw-r--r-- usr/share/applications/io.github.lexidor.Lexidor.desktop
