@@ -8,7 +8,8 @@
 # its widgets made by plain Qt code, interleaved, RUNS runs each (default
 # 15). Key steps: Google Benchmark, REPS repetitions (default 10), median and
 # range of the repetitions. Windows: the stripped size of lexidor.exe when
-# WIN32_BUILD (default build-win32/) holds one, and its start-up under Wine
+# WIN32_BUILD (default build/win32/, which `make windows` and `make test`
+# build) holds one, and its start-up under Wine
 # against a bare Win32 window when Wine and MinGW are there.
 set -euo pipefail
 
@@ -74,14 +75,9 @@ keytable "$work/fake.csv" > "$work/keys.tsv"
 keytable "$work/qt.csv" >> "$work/keys.tsv"
 
 # --- Windows program ------------------------------------------------------------
-win32_build=${WIN32_BUILD:-build-win32}
+win32_build=${WIN32_BUILD:-build/win32}
 case $win32_build in /*) ;; *) win32_build=$root/$win32_build ;; esac
 exe=$win32_build/src/win32/lexidor.exe
-# Without `make windows`, the copy that `make test` cross-builds in build/.
-if [ ! -f "$exe" ] && [ -f "$root/build/win32/src/win32/lexidor.exe" ]; then
-    win32_build=$root/build/win32
-    exe=$win32_build/src/win32/lexidor.exe
-fi
 exe_line="| \`lexidor.exe\` under 200 KB | not measured: no $exe | |"
 wine_md=
 if [ -f "$exe" ]; then
@@ -94,7 +90,10 @@ if [ -f "$exe" ]; then
     if command -v wine >/dev/null && command -v i686-w64-mingw32-gcc >/dev/null; then
         echo "run-bench: lexidor.exe against a bare Win32 window, under Wine" >&2
         i686-w64-mingw32-gcc -O2 -s -mwindows -o "$work/bare-win32-window.exe" "$here/BareWin32Window.c"
-        export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+        # A prefix of its own, and a home: nothing is written outside $work.
+        export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEDEBUG=-all \
+            WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" HOME=$work/home TMPDIR=$work/tmp
+        mkdir -p "$HOME" "$TMPDIR"
         wineboot -i >/dev/null 2>&1 || true
         printf '#!/bin/sh\nexec wine "%s"\n' "$work/bare-win32-window.exe" > "$work/bare-win32"
         printf '#!/bin/sh\nexec wine "%s"\n' "$exe" > "$work/lexidor-exe"

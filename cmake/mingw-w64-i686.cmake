@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Cross build for 32-bit Windows with Debian's mingw-w64 (g++-mingw-w64-i686).
-# Usage: cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+# Usage: cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+# (cmake/Windows.cmake does this from the Linux tree).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 

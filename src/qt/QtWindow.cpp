@@ -3,6 +3,7 @@
 
 #include "Catalogue.h"
 #include "FormDescription.h"
+#include "LexidorVersion.h"
 #include "Pictures.h"
 #include "VirtualKeys.h"
 
@@ -269,7 +270,7 @@ void QtWindow::createControls(QWidget* client)
 void QtWindow::setApplicationIdentity()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Lexidor"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LEXIDOR_VERSION_SHORT));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lexidor.Lexidor"));
 }
 

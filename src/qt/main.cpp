@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Lexidor on Qt 6: one window, no arguments.
+// Lexidor on Qt 6: one window. With no argument it opens the window; --help
+// and --version answer on the terminal before anything of Qt starts (no
+// display needed); any other argument is refused with status 2.
 //
 // Nothing is loaded from the program's own directory. By default Qt reads a
 // qt6.conf or qt.conf found beside the executable (which may point the plugin
@@ -19,7 +21,70 @@
 #include <QtCore/QStringList>
 #include <QtWidgets/QApplication>
 
+#include "LexidorVersion.h"
+
+#include <cstdio>
+#include <string_view>
+
 namespace {
+
+void printHelp();
+void printVersion()
+{
+    std::puts("lexidor " LEXIDOR_VERSION);
+}
+
+// The options and their texts, in one place: the help lists this table.
+struct Option {
+    std::string_view shortName, longName, description;
+    void (*answer)();
+};
+constexpr Option options[] = {
+    {"-h", "--help", "muestra esta ayuda y termina", printHelp},
+    {"-V", "--version", "muestra la versión y termina", printVersion},
+};
+
+void printHelp()
+{
+    std::fputs("Uso: lexidor [OPCIÓN]\n"
+               "Glosario de términos de emergencia nuclear. Sin opciones abre la ventana:\n"
+               "escriba un término o elíjalo en la lista, y pulse «Buscar» o Intro para ver\n"
+               "su definición. Alt+C cierra el programa.\n\n"
+               "Opciones:\n",
+               stdout);
+    for (const Option& o : options)
+        std::printf("  %.*s, %-10.*s %.*s\n", int(o.shortName.size()), o.shortName.data(),
+                    int(o.longName.size()), o.longName.data(), int(o.description.size()),
+                    o.description.data());
+}
+
+const Option* findOption(std::string_view argument)
+{
+    for (const Option& o : options)
+        if (argument == o.shortName || argument == o.longName)
+            return &o;
+    return nullptr;
+}
+
+// Answers --help and --version, and refuses anything else: the exit status,
+// or -1 when there is no argument and the window is to open.
+int answerArguments(int argc, char* argv[])
+{
+    if (argc < 2)
+        return -1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (!findOption(argument)) {
+            std::fprintf(stderr,
+                         "lexidor: %s «%s»\n"
+                         "Pruebe «lexidor --help» para ver las opciones.\n",
+                         argument.starts_with('-') ? "opción desconocida" : "argumento no admitido", argv[i]);
+            return 2;
+        }
+    }
+    findOption(argv[1])->answer();
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
 
 // Qt adds the executable's directory to the plugin search path when the
 // application object is created, then replays changes made before it on top:
@@ -47,6 +112,9 @@ void keepPluginsToTheInstallation()
 
 int main(int argc, char* argv[])
 {
+    if (const int status = answerArguments(argc, argv); status >= 0)
+        return status;
+
     keepPluginsToTheInstallation();
 
     QApplication app(argc, argv);

@@ -7,6 +7,11 @@
 # relative to the current directory and on any path under the planted
 # directory other than the program itself. It runs on the offscreen platform
 # and, when Xvfb is there, on X11 as well.
+#
+# Bounded whether or not a session bus runs: the program gets a bus address
+# where nothing listens, so D-Bus never autolaunches a bus daemon (which
+# strace -f would follow and wait for), and each run is a process group of
+# its own that is ended as a whole.
 # usage: strace-check.sh LEXIDOR
 set -u
 program=$(readlink -f "$1")
@@ -17,8 +22,9 @@ if ! command -v strace >/dev/null || ! strace -f -qq -o /dev/null true 2>/dev/nu
 fi
 
 work=$(mktemp -d)
-xvfb=
+xvfb= tracer=
 cleanup() {
+    [ -n "$tracer" ] && kill -KILL -- "-$tracer" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
@@ -42,12 +48,26 @@ printf '[Rules]\n*=true\n' > "$plant/qtlogging.ini"
 
 status=0
 
+# Waits up to 5 seconds for the traced run to end, then ends its whole
+# process group (strace, the program and anything they started).
+end_group() {
+    for _ in $(seq 50); do
+        kill -0 "$tracer" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL -- "-$tracer" 2>/dev/null
+    wait "$tracer" 2>/dev/null
+    tracer=
+}
+
 # Runs the program on one platform and checks what it opened.
 check() {
     local platform=$1 trace=$work/trace-$1.txt
-    (cd "$work/cwd" && QT_QPA_PLATFORM=$platform exec strace -f -qq -y -e trace=openat,open,execve \
+    (cd "$work/cwd" && QT_QPA_PLATFORM=$platform DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus \
+        exec setsid strace -f -qq -y -e trace=openat,open,execve \
         -o "$trace" "$plant/lexidor" >"$work/out-$platform.txt" 2>&1) &
-    local tracer=$! pid= size=-1 quiet=0
+    tracer=$!
+    local pid= size=-1 quiet=0
     # Up and quiet: the trace has not grown for 1.5 seconds (at most 30 s).
     for _ in $(seq 300); do
         sleep 0.1
@@ -61,10 +81,10 @@ check() {
         echo "FAIL ($platform): the program did not stay up; its output:"
         cat "$work/out-$platform.txt"
         status=1
-        wait "$tracer"
+        end_group
         return
     fi
-    wait "$tracer"
+    end_group
 
     if ! grep -q 'background\|\.ttf\|fonts' "$trace"; then
         echo "FAIL ($platform): the trace shows no start-up (no fonts opened)"

@@ -8,6 +8,9 @@ set -eu
 
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
+# sudo resets the environment: apt gets its settings on its own command line
+# (no questions, and no debconf notice that apt-utils is missing).
+apt_get() { $SUDO env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes apt-get "$@"; }
 
 packages="g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine64 wine32:i386 fonts-wine \
 icoutils fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick cmake make"
@@ -28,8 +31,8 @@ done
 
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
-    $SUDO apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+    apt_get update -qq
+    apt_get install -y -qq --no-install-recommends $missing
 elif [ "${need_update:-0}" = 1 ]; then
-    $SUDO apt-get update -qq
+    apt_get update -qq
 fi

@@ -8,7 +8,7 @@ set -eu
 exe=$(realpath "$1")
 output=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-prefix=${3:-${TMPDIR:-/tmp}/lexidor-wine-x11}
+prefix=${3:-$PWD/build/wine-prefix-x11}
 text=${4:-csn}
 work=$(mktemp -d)
 

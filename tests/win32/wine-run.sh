@@ -9,7 +9,14 @@
 #                          run PROGRAM in it; standard input and output pass
 #                          through, Wine's own messages are dropped
 #   wine-run.sh PREFIX stop
-#                          end the prefix's wineserver
+#                          end the prefix's wineserver and remove what it
+#                          left outside the prefix
+#
+# Everything Wine writes stays inside PREFIX: Wine gets a home, XDG folders
+# and a temporary folder of its own there, and its menu builder (which would
+# write desktop entries and menus into the home) is off. The prefix is a
+# 32-bit one: the programs are 32-bit, and a prefix without the 64-bit half
+# is about half the size.
 #
 # A headless prefix (the default, for the tests) uses Wine's null display
 # driver: windows, controls, messages, focus, activation and GDI text
@@ -29,20 +36,26 @@ action=$2
 shift 2
 
 export WINEPREFIX=$prefix
-export WINEARCH=win64
+export WINEARCH=win32
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WINELOADERNOEXEC
+
+home=$prefix/home
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/.run TMPDIR=$home/tmp
+make_home() { mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR" &&
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"; }
 
 ready=$prefix/.lexidor-ready
 
 setup() {
     mode=${1:-headless}
-    if [ -f "$ready" ] && [ "$(cat "$ready")" = "$mode" ]; then
+    if [ -f "$ready" ] && [ "$(cat "$ready")" = "$mode $WINEARCH" ]; then
         return 0
     fi
     rm -rf "$prefix"
-    mkdir -p "$(dirname "$prefix")"
+    make_home
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w
     # Wine draws the frames of windows itself and does not wait for a
@@ -62,7 +75,7 @@ setup() {
         echo "wine-run.sh: could not create the Wine prefix $prefix" >&2
         return 1
     fi
-    echo "$mode" >"$ready"
+    echo "$mode $WINEARCH" >"$ready"
 }
 
 run() {
@@ -70,7 +83,8 @@ run() {
         echo "wine-run.sh: no prefix at $prefix (run setup first)" >&2
         return 1
     fi
-    if [ "$(cat "$ready")" = x11 ] && [ -z "${DISPLAY:-}" ]; then
+    make_home
+    if [ "$(cat "$ready")" = "x11 $WINEARCH" ] && [ -z "${DISPLAY:-}" ]; then
         exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@" 2>/dev/null
     fi
     exec wine "$@" 2>/dev/null
@@ -79,7 +93,11 @@ run() {
 case $action in
 setup) setup "$@" ;;
 run) run "$@" ;;
-stop) wineserver -k 2>/dev/null || true ;;
+stop)
+    # The server's socket folder (TMPDIR/wine-XXXXXX) goes with the server.
+    wineserver -k 2>/dev/null || true
+    rm -rf "$TMPDIR"/wine-*
+    ;;
 *)
     echo "usage: wine-run.sh PREFIX setup [headless|x11] | run PROGRAM [ARG...] | stop" >&2
     exit 2
