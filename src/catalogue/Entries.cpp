@@ -405,7 +405,7 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
 constexpr bool everyEntryCitesAKnownSource()
 {
     for (const Entry& entry : kCatalogue) {
-        if (findSource(entry.source.key) == nullptr || entry.source.locator.empty())
+        if (!isSourceKey(entry.source.key) || entry.source.locator.empty())
             return false;
     }
     return true;

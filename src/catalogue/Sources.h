@@ -48,14 +48,14 @@ inline constexpr std::array<SourceTitle, 8> kSources{{
 // When the definitions and their sources were last checked against the texts above.
 inline constexpr std::u16string_view kSourcesCheckedOn = u"diciembre de 2026";
 
-// The title of `key`, or nullptr when no source has that key.
-constexpr const SourceTitle* findSource(std::u16string_view key)
+// Whether an entry may cite `key`.
+constexpr bool isSourceKey(std::u16string_view key)
 {
     for (const SourceTitle& source : kSources) {
         if (source.key == key)
-            return &source;
+            return true;
     }
-    return nullptr;
+    return false;
 }
 
 } // namespace lexidor
