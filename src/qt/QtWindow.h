@@ -41,7 +41,11 @@ public:
     const FrmLexidor& logic() const { return events_.form(); }
     bool hasEnded() const { return events_.hasEnded(); }
 
-    // FormRuntime
+    // FormRuntime: the process (QCoreApplication, QDir, closing the window),
+    std::u16string App_Path() const override;
+    void ChDir(std::u16string_view dir) override;
+    void End() override;
+    // and the controls.
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
@@ -50,9 +54,6 @@ public:
     void lstLista_SetSelected(int row) override;
     std::u16string lstLista_Text() const override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
-    std::u16string App_Path() const override;
-    void ChDir(std::u16string_view dir) override;
-    void End() override;
 
     // The row selected in the list, or -1.
     int selectedRow() const;
