@@ -261,13 +261,14 @@ void Win32Window::createMenu()
 // The form sets no font, so the controls use the platform's classic dialog
 // font, 8-point MS Sans Serif, for which the layout is made: the prompt fits
 // its label on one line. Where that face is missing the system maps it to a
-// metric-compatible one. Made at the window's resolution, and given to the
-// controls that already exist.
+// metric-compatible one. Made at the window's resolution, rounded down as
+// the boxes are (rounding up makes the prompt too wide for its label at 150
+// per cent), and given to the controls that already exist.
 void Win32Window::createFont()
 {
     HFONT old = font_;
-    font_ = CreateFontW(-MulDiv(kFrmLexidor.fontPixels, dpi_, kBaseDpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    font_ = CreateFontW(-scalePixels(kFrmLexidor.fontPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
     if (!font_)
         font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
