@@ -204,6 +204,30 @@ void checkLabelsFit(const Win32Window& window)
     ReleaseDC(window.handle(), dc);
 }
 
+// Moved to a monitor of another resolution, as the system tells a
+// per-monitor aware window (Wine has one resolution and never does): the
+// window takes the suggested frame and lays everything out again at the new
+// resolution, and comes back unchanged.
+void checkResolutionChange(Win32Window& window, const Scale& start)
+{
+    for (const Scale& to : {kScales[1].dpi == start.dpi ? kScales[0] : kScales[1], start}) {
+        RECT frame{0, 0, to.clientWidth, to.clientHeight};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window.handle(), GWL_STYLE)), TRUE,
+                           static_cast<DWORD>(GetWindowLongW(window.handle(), GWL_EXSTYLE)));
+        OffsetRect(&frame, 10 - frame.left, 20 - frame.top);
+        SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(to.dpi, to.dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        const std::string at = " after a change to " + std::to_string(to.dpi) + " dpi";
+        RECT placed{};
+        GetWindowRect(window.handle(), &placed);
+        check(placed.left == 10 && placed.top == 20, ("window at the suggested place" + at).c_str(),
+              rectText(placed));
+        checkFrame(window, to);
+        checkControls(window);
+        checkLabelsFit(window);
+    }
+}
+
 // --- Active Accessibility ----------------------------------------------------
 
 struct NameChange {
@@ -420,6 +444,7 @@ int main(int argc, char** argv)
             checkFrame(window, *scale);
             checkControls(window);
             checkLabelsFit(window);
+            checkResolutionChange(window, *scale);
             checkNamesAndDescription(window);
             checkDefinitionIsSpoken(window);
             window.End();
