@@ -6,7 +6,10 @@
 # part of the normal build. ctest then runs, under Wine:
 #   win32.scenario.NAME  every tests/scenarios/NAME.scenario through
 #                        lexidor-scenario.exe, compared with NAME.expected
-#   win32.window         lexidor-window-test.exe (layout, picture, fonts)
+#   win32.window         lexidor-window-test.exe (layout, picture, fonts,
+#                        what Active Accessibility reports)
+#   win32.window-150     the same on a display at 144 dpi (150 per cent), in
+#                        a Wine prefix of its own
 #   win32.resources      icon, picture and version record (icoutils)
 #   win32.imports        the programs import only system DLLs
 # Without the cross compiler, Wine or icoutils, one test says what is missing
@@ -101,6 +104,19 @@ add_test(NAME win32.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}
 # program's closing line decides.
 set_tests_properties(win32.window PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
                      RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+
+# The window on a display scaled to 150 per cent: another prefix, whose
+# LogPixels is 144, with a wineserver (and so a desktop) of its own.
+set(lexidor_wine_prefix_150 ${CMAKE_BINARY_DIR}/wine-prefix-144)
+set(lexidor_wine_150 bash ${lexidor_win32_tests}/wine-run.sh ${lexidor_wine_prefix_150})
+add_test(NAME win32.prefix-150 COMMAND ${lexidor_wine_150} setup headless 144)
+set_tests_properties(win32.prefix-150 PROPERTIES FIXTURES_SETUP lexidor_wine_150 TIMEOUT 300)
+add_test(NAME win32.wineserver-stop-150 COMMAND ${lexidor_wine_150} stop)
+set_tests_properties(win32.wineserver-stop-150 PROPERTIES FIXTURES_CLEANUP lexidor_wine_150)
+add_test(NAME win32.window-150
+         COMMAND ${lexidor_wine_150} run ${lexidor_win32_test_bin}/lexidor-window-test.exe --dpi 144)
+set_tests_properties(win32.window-150 PROPERTIES FIXTURES_REQUIRED lexidor_wine_150 TIMEOUT 120
+                     PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
 add_test(NAME win32.resources
          COMMAND bash ${lexidor_win32_tests}/check-resources.sh ${lexidor_win32_bin}/lexidor.exe

@@ -4,7 +4,8 @@
 // The main window as data: every toolkit builds frmLexidor from this table
 // and asks it for every number of the layout (rectangles, colours, margin,
 // font size, tab order), so the layout is written here and nowhere else.
-// Lengths are in twips; 15 twips make one pixel at 96 dots per inch.
+// Lengths are in twips; 15 twips make one pixel at 96 dots per inch, and
+// 1440 make an inch at any resolution.
 
 #include <array>
 #include <cstddef>
@@ -15,9 +16,27 @@ namespace lexidor {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kBaseDpi = 96;
+
 constexpr int twipsToPixels(int twips)
 {
     return twips / kTwipsPerPixel;
+}
+
+// Twips to whole pixels on a display of `dpi` dots per inch, rounded down
+// as twipsToPixels is, so at 96 both give the same pixels.
+constexpr int twipsToPixelsAt(int twips, int dpi)
+{
+    return twips * dpi / kTwipsPerInch;
+}
+
+// A length given in pixels at 96 dots per inch (a margin, a frame), on a
+// display of `dpi`; never thinner than one pixel when it was not zero.
+constexpr int scalePixels(int pixels, int dpi)
+{
+    const int scaled = pixels * dpi / kBaseDpi;
+    return pixels > 0 && scaled < 1 ? 1 : scaled;
 }
 
 enum class ControlKind { Label, TextBox, ListBox, CommandButton };
@@ -53,6 +72,11 @@ struct ControlDescription {
     {
         return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
     }
+    constexpr PixelRect pixelsAt(int dpi) const
+    {
+        return {twipsToPixelsAt(left, dpi), twipsToPixelsAt(top, dpi), twipsToPixelsAt(width, dpi),
+                twipsToPixelsAt(height, dpi)};
+    }
     // Labels take no focus; every other control is a tab stop.
     constexpr bool focusable() const { return kind != ControlKind::Label; }
 };
@@ -85,6 +109,8 @@ struct FormDescription {
     }
     constexpr int clientPixelWidth() const { return twipsToPixels(clientWidth); }
     constexpr int clientPixelHeight() const { return twipsToPixels(clientHeight); }
+    constexpr int clientPixelWidthAt(int dpi) const { return twipsToPixelsAt(clientWidth, dpi); }
+    constexpr int clientPixelHeightAt(int dpi) const { return twipsToPixelsAt(clientHeight, dpi); }
 
     // The controls in tab-index order, labels included.
     constexpr std::array<Control, kControlCount> tabOrder() const
@@ -139,5 +165,17 @@ constexpr bool controlsInIdOrder()
     return true;
 }
 static_assert(controlsInIdOrder());
+
+// At 96 dots per inch the scaled layout is the unscaled one.
+constexpr bool sameLayoutAtBaseDpi()
+{
+    for (const ControlDescription& c : kFrmLexidor.controls) {
+        if (!(c.pixelsAt(kBaseDpi) == c.pixels()))
+            return false;
+    }
+    return kFrmLexidor.clientPixelWidthAt(kBaseDpi) == kFrmLexidor.clientPixelWidth() &&
+           kFrmLexidor.clientPixelHeightAt(kBaseDpi) == kFrmLexidor.clientPixelHeight();
+}
+static_assert(sameLayoutAtBaseDpi());
 
 } // namespace lexidor

@@ -5,9 +5,11 @@
 #include "Picture.h"
 #include "ResourceIds.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -115,6 +117,41 @@ void collapseSelectionToCaret(HWND edit)
     SendMessageW(edit, EM_SETSEL, caret, caret);
 }
 
+// The window's dots per inch. GetDpiForWindow came with Windows 10 (1607)
+// and is looked up at run time, so the program still starts where it is
+// missing; there the screen's resolution is the window's.
+int windowDpi(HWND hwnd)
+{
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = [] {
+        GetDpiForWindowFunction function = nullptr;
+        if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+            const FARPROC found = GetProcAddress(user32, "GetDpiForWindow");
+            static_assert(sizeof found == sizeof function);
+            std::memcpy(&function, &found, sizeof function);
+        }
+        return function;
+    }();
+    if (hwnd && getDpiForWindow) {
+        const UINT dpi = getDpiForWindow(hwnd);
+        if (dpi > 0)
+            return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kBaseDpi;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+SIZE bitmapSize(HBITMAP bitmap)
+{
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight};
+}
+
 void registerClass(HINSTANCE instance, WNDPROC proc)
 {
     WNDCLASSEXW wc{};
@@ -177,27 +214,25 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     : instance_(instance), onEnd_(std::move(onEnd))
 {
     registerClass(instance_, &Win32Window::windowProc);
-    // The form sets no font, so the controls use the platform's classic
-    // dialog font, 8-point MS Sans Serif, for which the layout is made: the
-    // prompt fits its label on one line. Where that face is missing the
-    // system maps it to a metric-compatible one.
-    font_ = CreateFontW(-kFrmLexidor.fontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
-                        L"MS Sans Serif");
-    if (!font_)
-        font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     picture_ = loadPictureResource(instance_, IDR_BACKGROUND);
 
-    RECT frame{0, 0, kFrmLexidor.clientPixelWidth(), kFrmLexidor.clientPixelHeight()};
+    // First sized at the screen's resolution, then laid out at the one of
+    // the monitor the window landed on.
+    dpi_ = windowDpi(nullptr);
+    RECT frame{0, 0, kFrmLexidor.clientPixelWidthAt(dpi_), kFrmLexidor.clientPixelHeightAt(dpi_)};
     AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
     const std::wstring caption = wideString(kFrmLexidor.caption);
     CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     if (!hwnd_)
         return;
+    dpi_ = windowDpi(hwnd_);
+    createFont();
+    scalePicture();
     createMenu();
     fixClientSize();
     createControls();
+    nameControls();
 
     events_.created();
 }
@@ -209,6 +244,8 @@ Win32Window::~Win32Window()
         DestroyWindow(hwnd_);
     if (picture_)
         DeleteObject(picture_);
+    if (scaledPicture_)
+        DeleteObject(scaledPicture_);
     if (font_)
         DeleteObject(font_); // a stock font ignores this
 }
@@ -221,6 +258,110 @@ void Win32Window::createMenu()
     SetMenu(hwnd_, bar);
 }
 
+// The form sets no font, so the controls use the platform's classic dialog
+// font, 8-point MS Sans Serif, for which the layout is made: the prompt fits
+// its label on one line. Where that face is missing the system maps it to a
+// metric-compatible one. Made at the window's resolution, rounded down as
+// the boxes are (rounding up makes the prompt too wide for its label at 150
+// per cent), and given to the controls that already exist.
+void Win32Window::createFont()
+{
+    HFONT old = font_;
+    font_ = CreateFontW(-scalePixels(kFrmLexidor.fontPixels, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+    if (!font_)
+        font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    for (HWND control : controls_) {
+        if (control)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
+    if (old)
+        DeleteObject(old); // a stock font ignores this
+}
+
+// The picture is drawn at the window's resolution: scaled once, smoothly,
+// when that is not 96 dots per inch.
+void Win32Window::scalePicture()
+{
+    if (scaledPicture_)
+        DeleteObject(scaledPicture_);
+    scaledPicture_ = nullptr;
+    const SIZE size = pictureSize();
+    if (dpi_ == kBaseDpi || size.cx == 0 || size.cy == 0)
+        return;
+    const int width = size.cx * dpi_ / kBaseDpi;
+    const int height = size.cy * dpi_ / kBaseDpi;
+    HDC screen = GetDC(nullptr);
+    HDC source = CreateCompatibleDC(screen);
+    HDC target = CreateCompatibleDC(screen);
+    scaledPicture_ = CreateCompatibleBitmap(screen, width, height);
+    if (scaledPicture_) {
+        HGDIOBJ oldSource = SelectObject(source, picture_);
+        HGDIOBJ oldTarget = SelectObject(target, scaledPicture_);
+        SetStretchBltMode(target, HALFTONE);
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        StretchBlt(target, 0, 0, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+        SelectObject(target, oldTarget);
+        SelectObject(source, oldSource);
+    }
+    DeleteDC(target);
+    DeleteDC(source);
+    ReleaseDC(nullptr, screen);
+}
+
+// The controls at the window's resolution.
+void Win32Window::layOut()
+{
+    for (const ControlDescription& c : kFrmLexidor.controls) {
+        const PixelRect r = c.pixelsAt(dpi_);
+        if (HWND window = control(c.id))
+            MoveWindow(window, r.left, r.top, r.width, r.height, TRUE);
+    }
+}
+
+// What a screen reader says for the box and the list, and the description of
+// the definition (whose name is its text). The property service keeps them
+// with the windows; where it is missing the controls keep the names the
+// system gives them.
+void Win32Window::nameControls()
+{
+    IAccPropServices* properties = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&properties))))
+        return;
+    struct Property {
+        Control id;
+        const MSAAPROPID& property;
+    };
+    const Property wanted[] = {{Control::txtBuscar, PROPID_ACC_NAME},
+                               {Control::lstLista, PROPID_ACC_NAME},
+                               {Control::lblDescripcion, PROPID_ACC_DESCRIPTION}};
+    bool all = true;
+    for (const Property& p : wanted) {
+        const std::wstring text = wideString(kFrmLexidor[p.id].accessibleName);
+        all = SUCCEEDED(properties->SetHwndPropStr(control(p.id), static_cast<DWORD>(OBJID_CLIENT),
+                                                   CHILDID_SELF, p.property, text.c_str())) &&
+              all;
+    }
+    accessibleNamesSet_ = all;
+    properties->Release();
+}
+
+// The properties go with the windows.
+void Win32Window::clearAccessibleProperties()
+{
+    IAccPropServices* properties = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&properties))))
+        return;
+    const MSAAPROPID all[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    for (const Control id : {Control::txtBuscar, Control::lstLista, Control::lblDescripcion})
+        properties->ClearHwndProps(control(id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, all, 2);
+    accessibleNamesSet_ = false;
+    properties->Release();
+}
+
 // AdjustWindowRectEx assumes a one-line menu bar of the system's height;
 // correct the frame if the client area came out otherwise.
 void Win32Window::fixClientSize()
@@ -229,8 +370,8 @@ void Win32Window::fixClientSize()
     RECT window{};
     GetClientRect(hwnd_, &client);
     GetWindowRect(hwnd_, &window);
-    const int dx = kFrmLexidor.clientPixelWidth() - (client.right - client.left);
-    const int dy = kFrmLexidor.clientPixelHeight() - (client.bottom - client.top);
+    const int dx = kFrmLexidor.clientPixelWidthAt(dpi_) - (client.right - client.left);
+    const int dy = kFrmLexidor.clientPixelHeightAt(dpi_) - (client.bottom - client.top);
     if (dx != 0 || dy != 0) {
         SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -244,7 +385,7 @@ void Win32Window::createControls()
     for (const Control id : kFrmLexidor.tabOrder()) {
         const ControlDescription& c = kFrmLexidor[id];
         const auto i = static_cast<std::size_t>(id);
-        const PixelRect r = c.pixels();
+        const PixelRect r = c.pixelsAt(dpi_);
         // A list box shows no window text; it carries the name a screen
         // reader announces.
         const std::wstring text = wideString(c.kind == ControlKind::ListBox ? c.accessibleName : c.text);
@@ -298,10 +439,7 @@ std::string_view Win32Window::nameOf(HWND window) const
 
 SIZE Win32Window::pictureSize() const
 {
-    BITMAP info{};
-    if (!picture_ || !GetObjectW(picture_, sizeof info, &info))
-        return {0, 0};
-    return {info.bmWidth, info.bmHeight};
+    return bitmapSize(picture_);
 }
 
 RECT Win32Window::labelTextRect(Control label) const
@@ -310,8 +448,10 @@ RECT Win32Window::labelTextRect(Control label) const
     if (!control(label))
         return r;
     GetClientRect(control(label), &r);
-    if (kFrmLexidor[label].framed)
-        InflateRect(&r, -(1 + kFrmLexidor.labelMargin), -(1 + kFrmLexidor.labelMargin));
+    if (kFrmLexidor[label].framed) {
+        const int inset = scalePixels(1, dpi_) + scalePixels(kFrmLexidor.labelMargin, dpi_);
+        InflateRect(&r, -inset, -inset);
+    }
     return r;
 }
 
@@ -373,6 +513,21 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
 
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another resolution: everything at the new
+        // one, in the frame the system suggests.
+        dpi_ = HIWORD(wParam);
+        createFont();
+        scalePicture();
+        layOut();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        fixClientSize();
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
+    }
+
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
@@ -382,6 +537,8 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 
     case WM_DESTROY:
+        if (accessibleNamesSet_)
+            clearAccessibleProperties();
         if (events_.closed() && onEnd_ && !destroying_)
             onEnd_();
         return 0;
@@ -516,10 +673,11 @@ void Win32Window::paintBackground(HDC dc, const RECT& area) const
 {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const SIZE size = pictureSize();
-    if (picture_) {
+    HBITMAP shown = scaledPicture_ ? scaledPicture_ : picture_;
+    const SIZE size = bitmapSize(shown);
+    if (shown) {
         HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, picture_);
+        HGDIOBJ old = SelectObject(source, shown);
         BitBlt(dc, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
@@ -564,9 +722,13 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
     RECT text{0, 0, width, height};
     if (framed) {
         HBRUSH frame = CreateSolidBrush(colour(kFrmLexidor.labelText));
-        FrameRect(dc, &text, frame);
+        for (int line = scalePixels(1, dpi_); line > 0; --line) {
+            FrameRect(dc, &text, frame);
+            InflateRect(&text, -1, -1);
+        }
         DeleteObject(frame);
-        InflateRect(&text, -(1 + kFrmLexidor.labelMargin), -(1 + kFrmLexidor.labelMargin));
+        InflateRect(&text, -scalePixels(kFrmLexidor.labelMargin, dpi_),
+                    -scalePixels(kFrmLexidor.labelMargin, dpi_));
     }
     const std::u16string caption = windowText(item.hwndItem);
     HGDIOBJ oldFont = SelectObject(dc, font_);
@@ -649,8 +811,12 @@ std::u16string Win32Window::lstLista_Text() const
 void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
 {
     const std::wstring value = wideString(caption);
-    SetWindowTextW(control(Control::lblDescripcion), value.c_str());
-    InvalidateRect(control(Control::lblDescripcion), nullptr, FALSE);
+    HWND label = control(Control::lblDescripcion);
+    SetWindowTextW(label, value.c_str());
+    InvalidateRect(label, nullptr, FALSE);
+    // The text is the label's accessible name: a screen reader reads the new
+    // definition out, and the focus stays where it is.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, label, OBJID_CLIENT, CHILDID_SELF);
 }
 
 std::u16string Win32Window::App_Path() const

@@ -22,6 +22,11 @@ namespace lexidor {
 // WM_LBUTTONUP of the edit for Click, WM_LBUTTONDBLCLK on a list row for
 // DblClick, BN_CLICKED for the button, WM_COMMAND of the menu for Cerrar, and
 // the window's first WM_ACTIVATE for Activate.
+//
+// The window is aware of each monitor's resolution: it lays the table out at
+// the window's dots per inch, and again on WM_DPICHANGED. Screen readers
+// (Active Accessibility) hear the definition as the name of lblDescripcion,
+// with a change announced by EVENT_OBJECT_NAMECHANGE.
 class Win32Window final : public FormRuntime {
 public:
     // Creates the window (hidden) and its controls, and raises Load. `onEnd`
@@ -54,6 +59,11 @@ public:
     // picture (0 by 0 when it could not be decoded).
     HFONT font() const { return font_; }
     SIZE pictureSize() const;
+    // The dots per inch the window is laid out for.
+    int dpi() const { return dpi_; }
+    // Whether the accessibility property service took the names of the box
+    // and the list and the description of the definition.
+    bool accessibleNamesSet() const { return accessibleNamesSet_; }
 
     // FormRuntime
     std::u16string txtBuscar_Text() const override;
@@ -76,6 +86,11 @@ private:
     LRESULT onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
     void createMenu();
     void createControls();
+    void nameControls();
+    void clearAccessibleProperties();
+    void layOut();
+    void createFont();
+    void scalePicture();
     void fixClientSize();
     void paintBackground(HDC dc, const RECT& area) const;
     void drawLabel(const DRAWITEMSTRUCT& item) const;
@@ -89,6 +104,10 @@ private:
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
     HBITMAP picture_ = nullptr;
+    // The picture at the window's resolution; picture_ itself at 96 dpi.
+    HBITMAP scaledPicture_ = nullptr;
+    int dpi_ = kBaseDpi;
+    bool accessibleNamesSet_ = false;
     std::array<HWND, kControlCount> controls_{};
     std::array<WNDPROC, kControlCount> originalProcs_{};
     HWND focusBeforeDeactivation_ = nullptr;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The forms runtime's rules that every toolkit shares (FormEvents): Activate
 // on the first activation only, no handler once the program has ended, one
-// Click per click.
+// Click per click; and the layout table at other display resolutions.
 
 #include "Catalogue.h"
 #include "FakeWindow.h"
+#include "FormDescription.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -140,6 +141,46 @@ TEST(FormEvents, ADoubleClickBelowTheRowsCopiesNothing)
     EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), "");
     w.events.listDoubleClicked(true);
     EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), utf8(kCatalogue[60].term));
+}
+
+// The layout table at other display resolutions: each length is scaled
+// from twips on its own, rounded down, as the Windows window places them.
+struct ScaleCase {
+    int dpi;
+    Control control;
+    PixelRect want;
+    int clientWidth, clientHeight;
+};
+
+void PrintTo(const ScaleCase& c, std::ostream* os)
+{
+    *os << kFrmLexidor[c.control].name << " at " << c.dpi << " dpi";
+}
+
+class LayoutAtDpi : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(LayoutAtDpi, ControlAndClientArea)
+{
+    const ScaleCase& c = GetParam();
+    EXPECT_EQ(kFrmLexidor[c.control].pixelsAt(c.dpi), c.want);
+    EXPECT_EQ(kFrmLexidor.clientPixelWidthAt(c.dpi), c.clientWidth);
+    EXPECT_EQ(kFrmLexidor.clientPixelHeightAt(c.dpi), c.clientHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FormTable, LayoutAtDpi,
+    testing::Values(ScaleCase{96, Control::lblDescripcion, {272, 80, 201, 249}, 490, 401},
+                    ScaleCase{120, Control::cmdBuscar, {120, 440, 101, 31}, 612, 501},
+                    ScaleCase{144, Control::lblBuscar, {24, 36, 253, 25}, 735, 601},
+                    ScaleCase{144, Control::lstLista, {24, 120, 361, 376}, 735, 601},
+                    ScaleCase{192, Control::txtBuscar, {32, 96, 450, 38}, 980, 802}));
+
+TEST(LayoutAtDpi, MarginsAndFramesScaleButNeverVanish)
+{
+    EXPECT_EQ(scalePixels(2, 96), 2);
+    EXPECT_EQ(scalePixels(2, 144), 3);
+    EXPECT_EQ(scalePixels(1, 72), 1);
+    EXPECT_EQ(scalePixels(0, 144), 0);
 }
 
 } // namespace

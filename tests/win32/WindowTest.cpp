@@ -2,9 +2,14 @@
 // lexidor-window-test.exe: checks of the Win32 window that the scenario
 // files cannot see: its size, frame and menu, where each control sits, the
 // decoded picture and the icons, the current directory after Load, and that
-// every definition fits the definition area in the platform's dialog font.
+// every definition fits the definition area in the platform's dialog font,
+// and what a screen reader finds through Active Accessibility.
 // Prints one line per failed check and "N passed, N failed"; exits 1 on a
 // failure.
+//
+//   lexidor-window-test.exe [--dpi N]
+//     N (default 96) is the resolution the display is set to; the window
+//     must be laid out at it.
 
 #include "Catalogue.h"
 #include "FormDescription.h"
@@ -12,15 +17,27 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <cwctype>
 #include <string>
+#include <vector>
 
 namespace {
 
 using namespace lexidor;
+
+// What the window must measure at each resolution the tests set.
+struct Scale {
+    int dpi;
+    int clientWidth, clientHeight;
+    int fontHeight; // pixels, the em height asked of the font
+};
+constexpr Scale kScales[] = {{96, 490, 401, 11}, {144, 735, 601, 16}};
 
 int passed = 0;
 int failed = 0;
@@ -63,12 +80,20 @@ SIZE iconSize(HICON icon)
     return {bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
 }
 
-void checkFrame(const Win32Window& window)
+void checkFrame(const Win32Window& window, const Scale& scale)
 {
     HWND hwnd = window.handle();
+    check(window.dpi() == scale.dpi, "window laid out at the display's resolution",
+          std::to_string(window.dpi()) + " dpi, want " + std::to_string(scale.dpi));
     RECT client{};
     GetClientRect(hwnd, &client);
-    check(client.right == 490 && client.bottom == 401, "client area is 490 by 401", rectText(client));
+    check(client.right == scale.clientWidth && client.bottom == scale.clientHeight, "client area size",
+          rectText(client) + ", want " + std::to_string(scale.clientWidth) + "x" +
+              std::to_string(scale.clientHeight));
+    LOGFONTW font{};
+    GetObjectW(window.font(), sizeof font, &font);
+    check(font.lfHeight == -scale.fontHeight, "dialog font at the display's resolution",
+          std::to_string(font.lfHeight) + ", want " + std::to_string(-scale.fontHeight));
 
     const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     check((style & WS_THICKFRAME) == 0, "border is fixed");
@@ -107,11 +132,17 @@ void checkControls(const Win32Window& window)
         RECT r{};
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&r), 2);
-        // Every length of the table is a whole number of pixels.
-        const bool same = r.left * kTwipsPerPixel == c.left && r.top * kTwipsPerPixel == c.top &&
-                          (r.right - r.left) * kTwipsPerPixel == c.width &&
-                          (r.bottom - r.top) * kTwipsPerPixel == c.height;
+        const PixelRect want = c.pixelsAt(window.dpi());
+        const bool same =
+            r.left == want.left && r.top == want.top && r.right == want.right() && r.bottom == want.bottom();
         check(same, "control placed as in the form table", name + " at " + rectText(r));
+        // At 96 dpi every length of the table is a whole number of pixels.
+        if (window.dpi() == kBaseDpi) {
+            check(r.left * kTwipsPerPixel == c.left && r.top * kTwipsPerPixel == c.top &&
+                      (r.right - r.left) * kTwipsPerPixel == c.width &&
+                      (r.bottom - r.top) * kTwipsPerPixel == c.height,
+                  "table lengths are whole pixels", name);
+        }
         check(window.nameOf(control) == c.name, "control name", name);
         check(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == window.font(),
               "control uses the dialog font", name);
@@ -173,6 +204,174 @@ void checkLabelsFit(const Win32Window& window)
     ReleaseDC(window.handle(), dc);
 }
 
+// Moved to a monitor of another resolution, as the system tells a
+// per-monitor aware window (Wine has one resolution and never does): the
+// window takes the suggested frame and lays everything out again at the new
+// resolution, and comes back unchanged.
+void checkResolutionChange(Win32Window& window, const Scale& start)
+{
+    for (const Scale& to : {kScales[1].dpi == start.dpi ? kScales[0] : kScales[1], start}) {
+        RECT frame{0, 0, to.clientWidth, to.clientHeight};
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window.handle(), GWL_STYLE)), TRUE,
+                           static_cast<DWORD>(GetWindowLongW(window.handle(), GWL_EXSTYLE)));
+        OffsetRect(&frame, 10 - frame.left, 20 - frame.top);
+        SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(to.dpi, to.dpi),
+                     reinterpret_cast<LPARAM>(&frame));
+        const std::string at = " after a change to " + std::to_string(to.dpi) + " dpi";
+        RECT placed{};
+        GetWindowRect(window.handle(), &placed);
+        check(placed.left == 10 && placed.top == 20, ("window at the suggested place" + at).c_str(),
+              rectText(placed));
+        checkFrame(window, to);
+        checkControls(window);
+        checkLabelsFit(window);
+    }
+}
+
+// --- Active Accessibility ----------------------------------------------------
+
+struct NameChange {
+    HWND hwnd;
+    LONG object, child;
+};
+std::vector<NameChange> nameChanges;
+
+void CALLBACK onNameChange(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
+{
+    if (event == EVENT_OBJECT_NAMECHANGE)
+        nameChanges.push_back({hwnd, object, child});
+}
+
+void pumpMessages()
+{
+    for (int round = 0; round < 5; ++round) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(1);
+    }
+}
+
+// What a screen reader gets for a control: its name or its description.
+enum class Field { Name, Description };
+
+std::u16string accessible(HWND control, Field field)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&object))) ||
+        !object)
+        return u"(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    const HRESULT hr =
+        field == Field::Name ? object->get_accName(self, &text) : object->get_accDescription(self, &text);
+    std::u16string result = FAILED(hr) ? u"(failed)" : u"";
+    if (text) {
+        result.assign(reinterpret_cast<const char16_t*>(text), SysStringLen(text));
+        SysFreeString(text);
+    }
+    object->Release();
+    return result;
+}
+
+std::string utf8(std::u16string_view text)
+{
+    std::string out;
+    for (const char16_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Every term looked up as a user would (its text in the box, then Buscar):
+// the definition's accessible name is the definition shown, a name change
+// of the definition's client object is announced, and the focus stays in
+// the box.
+void checkDefinitionIsSpoken(Win32Window& window)
+{
+    HWND label = window.control(Control::lblDescripcion);
+    HWND box = window.control(Control::txtBuscar);
+    HWND button = window.control(Control::cmdBuscar);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                         &onNameChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    check(hook != nullptr, "name-change hook installed");
+    int spoken = 0;
+    int announced = 0;
+    int focusKept = 0;
+    for (const Entry& entry : kCatalogue) {
+        const std::string term = utf8(entry.term);
+        window.txtBuscar_SetFocus();
+        window.txtBuscar_SetText(entry.term);
+        pumpMessages();
+        nameChanges.clear();
+        SendMessageW(window.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        pumpMessages();
+        const std::u16string name = accessible(label, Field::Name);
+        if (name == entry.definition && windowText(label) == entry.definition)
+            ++spoken;
+        else
+            check(false, "definition's accessible name is the definition", term + ": \"" + utf8(name) + "\"");
+        bool seen = false;
+        for (const NameChange& change : nameChanges)
+            seen = seen ||
+                   (change.hwnd == label && change.object == OBJID_CLIENT && change.child == CHILDID_SELF);
+        if (seen)
+            ++announced;
+        else
+            check(false, "lookup announces a name change of the definition", term);
+        if (GetFocus() == box)
+            ++focusKept;
+        else
+            check(false, "lookup leaves the focus in the box", term);
+    }
+    check(spoken == kRowCount, "every definition is its label's accessible name");
+    check(announced == kRowCount, "every lookup announces the new definition");
+    check(focusKept == kRowCount, "no lookup moves the focus");
+    if (hook)
+        UnhookWinEvent(hook);
+}
+
+// The box and the list carry the names the other toolkit gives them; the
+// definition keeps "Definición" as its description. Wine's property
+// service takes no properties, so there only the list's name (its window
+// text, which Wine's proxy reads) can be checked.
+void checkNamesAndDescription(const Win32Window& window)
+{
+    struct Expected {
+        Control id;
+        Field field;
+        bool everywhere; // also where the property service takes nothing
+    };
+    constexpr Expected expected[] = {{Control::txtBuscar, Field::Name, false},
+                                     {Control::lstLista, Field::Name, true},
+                                     {Control::lblDescripcion, Field::Description, false}};
+    if (!window.accessibleNamesSet())
+        std::printf("NOTE the system's IAccPropServices took no properties: box name and definition "
+                    "description not checked\n");
+    for (const Expected& e : expected) {
+        if (!e.everywhere && !window.accessibleNamesSet())
+            continue;
+        const std::u16string got = accessible(window.control(e.id), e.field);
+        check(got == kFrmLexidor[e.id].accessibleName, "accessible name or description from the form table",
+              std::string(kFrmLexidor[e.id].name) + ": \"" + utf8(got) + "\"");
+    }
+}
+
 std::u16string currentDirectory()
 {
     wchar_t current[MAX_PATH + 1] = {};
@@ -210,8 +409,21 @@ void checkCurrentDirectory(Win32Window& window, const std::u16string& startedIn)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    int dpi = kBaseDpi;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--dpi") == 0)
+            dpi = std::atoi(argv[i + 1]);
+    }
+    const Scale* scale = nullptr;
+    for (const Scale& s : kScales)
+        scale = s.dpi == dpi ? &s : scale;
+    if (!scale) {
+        std::printf("no measurements for %d dpi\n0 passed, 1 failed\n", dpi);
+        return 1;
+    }
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -229,9 +441,12 @@ int main()
         if (window.handle()) {
             checkCurrentDirectory(window, startedIn);
             window.showCentred(SW_SHOWNORMAL);
-            checkFrame(window);
+            checkFrame(window, *scale);
             checkControls(window);
             checkLabelsFit(window);
+            checkResolutionChange(window, *scale);
+            checkNamesAndDescription(window);
+            checkDefinitionIsSpoken(window);
             window.End();
             check(ended && window.handle() == nullptr, "End closes the window and reports the end");
         }

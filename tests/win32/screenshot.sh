@@ -2,20 +2,22 @@
 # SPDX-License-Identifier: MIT
 # Takes a picture of lexidor.exe under Wine on a virtual X display after
 # typing TEXT (default csn) and Enter with the X keyboard, then ends it with
-# Alt+C.
-# usage: screenshot.sh lexidor.exe OUTPUT.png [PREFIX [TEXT]]
+# Alt+C. DPI (default 96) is the display's resolution; a prefix is made for
+# one resolution, so give each its own PREFIX.
+# usage: screenshot.sh lexidor.exe OUTPUT.png [PREFIX [TEXT [DPI]]]
 set -eu
 exe=$(realpath "$1")
 output=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 prefix=${3:-$PWD/build/wine-prefix-x11}
 text=${4:-csn}
+dpi=${5:-96}
 work=$(mktemp -d)
 
-bash "$here/wine-run.sh" "$prefix" setup x11
+bash "$here/wine-run.sh" "$prefix" setup x11 "$dpi"
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 $((800 * dpi / 96))x$((600 * dpi / 96))x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true

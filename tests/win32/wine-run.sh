@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Runs Windows programs under Wine in a prefix of their own.
 #
-#   wine-run.sh PREFIX setup [headless|x11]
+#   wine-run.sh PREFIX setup [headless|x11 [DPI]]
 #                          make the prefix, once (about 20 s); later calls
-#                          find it ready and return at once
+#                          find it ready and return at once. DPI (default
+#                          96) is the display's resolution, Wine's LogPixels
 #   wine-run.sh PREFIX run PROGRAM [ARG...]
 #                          run PROGRAM in it; standard input and output pass
 #                          through, Wine's own messages are dropped
@@ -51,7 +52,10 @@ ready=$prefix/.lexidor-ready
 
 setup() {
     mode=${1:-headless}
-    if [ -f "$ready" ] && [ "$(cat "$ready")" = "$mode $WINEARCH" ]; then
+    dpi=${2:-96}
+    want="$mode $WINEARCH"
+    [ "$dpi" = 96 ] || want="$want $dpi"
+    if [ -f "$ready" ] && [ "$(cat "$ready")" = "$want" ]; then
         return 0
     fi
     rm -rf "$prefix"
@@ -65,6 +69,10 @@ setup() {
     if [ "$mode" = headless ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null /f >/dev/null 2>&1
     fi
+    if [ "$dpi" != 96 ]; then
+        # The resolution Wine reports for the screen and the windows.
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    fi
     wineserver -w
     fonts=$prefix/drive_c/windows/Fonts
     mkdir -p "$fonts"
@@ -75,7 +83,7 @@ setup() {
         echo "wine-run.sh: could not create the Wine prefix $prefix" >&2
         return 1
     fi
-    echo "$mode $WINEARCH" >"$ready"
+    echo "$want" >"$ready"
 }
 
 run() {
@@ -84,7 +92,7 @@ run() {
         return 1
     fi
     make_home
-    if [ "$(cat "$ready")" = "x11 $WINEARCH" ] && [ -z "${DISPLAY:-}" ]; then
+    if [ "$(cut -d' ' -f1 "$ready")" = x11 ] && [ -z "${DISPLAY:-}" ]; then
         exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@" 2>/dev/null
     fi
     exec wine "$@" 2>/dev/null
@@ -99,7 +107,7 @@ stop)
     rm -rf "$TMPDIR"/wine-*
     ;;
 *)
-    echo "usage: wine-run.sh PREFIX setup [headless|x11] | run PROGRAM [ARG...] | stop" >&2
+    echo "usage: wine-run.sh PREFIX setup [headless|x11 [DPI]] | run PROGRAM [ARG...] | stop" >&2
     exit 2
     ;;
 esac
