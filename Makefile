@@ -163,8 +163,8 @@ package:
 	@ls lexidor_*.deb
 
 # Installs the package into a fresh Debian 12 root and starts it there under
-# Xvfb; writes $(PACKAGE_ROOT).png. Not part of `make test` (it downloads and
-# writes about 400 MB).
+# Xvfb; writes $(PACKAGE_ROOT).png. Not part of `make test` (it writes about
+# 860 MB).
 package-check: package
 	@$(MAKE) deps PACKAGES="debootstrap"
 	bash tools/package-check.sh $(PACKAGE_ROOT) lexidor_*.deb
