@@ -136,14 +136,15 @@ private:
         w_->rt.userFocuses(next);
         if (next == Focus::txtBuscar)
             w_->rt.userSelectsAllText();
-        for (const int key : {vk::Tab, c.backwards ? vk::Shift : vk::None}) {
-            if (key == vk::None)
-                break;
+        auto release = [&](int key) {
             if (next == Focus::txtBuscar)
                 w_->events.boxKeyReleased(key);
             else if (next == Focus::lstLista)
                 w_->events.listKeyReleased(key);
-        }
+        };
+        release(vk::Tab);
+        if (c.backwards)
+            release(vk::Shift);
     }
 
     void operator()(const scenario::Activate&) { w_->events.activated(); }

@@ -9,6 +9,7 @@
 #include "Catalogue.h"
 #include "Sources.h"
 #include "TermCompare.h"
+#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -19,25 +20,6 @@
 
 namespace lexidor {
 namespace {
-
-// UTF-16 to UTF-8 for messages; the texts are Latin-1.
-std::string utf8(std::u16string_view text)
-{
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
 
 bool isDigit(char16_t c)
 {
@@ -177,7 +159,7 @@ class RuleOnSample : public testing::TestWithParam<Sample> {};
 TEST_P(RuleOnSample, FindsTheFaultAndOnlyIt)
 {
     const Sample& s = GetParam();
-    EXPECT_EQ(breaksRule(s), s.faulty) << utf8(s.text);
+    EXPECT_EQ(breaksRule(s), s.faulty) << toUtf8(s.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,29 +230,29 @@ protected:
 TEST_P(EntryText, CitesAKnownSourceAndSaysWhere)
 {
     const Source& source = entry().source;
-    EXPECT_TRUE(isSourceKey(source.key)) << "unknown key " << utf8(source.key);
+    EXPECT_TRUE(isSourceKey(source.key)) << "unknown key " << toUtf8(source.key);
     EXPECT_FALSE(source.locator.empty());
     for (char16_t c : source.locator)
-        EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << utf8(source.locator);
+        EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << toUtf8(source.locator);
 }
 
 TEST_P(EntryText, WritesNumbersWithADecimalComma)
 {
     for (const std::u16string& fault : decimalPoints(entry().definition))
-        ADD_FAILURE() << "decimal point in \"" << utf8(fault) << "\"";
+        ADD_FAILURE() << "decimal point in \"" << toUtf8(fault) << "\"";
 }
 
 TEST_P(EntryText, WritesKnownUnitSymbolsAfterASpace)
 {
     for (const std::u16string& fault : unitFaults(entry().definition))
-        ADD_FAILURE() << "unit written as \"" << utf8(fault) << "\"";
+        ADD_FAILURE() << "unit written as \"" << toUtf8(fault) << "\"";
 }
 
 TEST_P(EntryText, NamesNoRepealedRegulation)
 {
     // Repealed in 2022 and 2024; their limits and rules are not the ones in force.
     for (std::u16string_view repealed : {std::u16string_view(u"783/2001"), std::u16string_view(u"1836/1999")})
-        EXPECT_EQ(entry().definition.find(repealed), std::u16string_view::npos) << utf8(repealed);
+        EXPECT_EQ(entry().definition.find(repealed), std::u16string_view::npos) << toUtf8(repealed);
 }
 
 std::string rowName(const testing::TestParamInfo<int>& info)
@@ -296,7 +278,7 @@ class WrittenDefinition : public EntryText {};
 
 TEST_P(WrittenDefinition, NamesItsTermAtMostOnceAfterTheColon)
 {
-    EXPECT_LE(timesNamed(bodyOf(entry()), entry().term), 1) << utf8(entry().definition);
+    EXPECT_LE(timesNamed(bodyOf(entry()), entry().term), 1) << toUtf8(entry().definition);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WrittenDefinition, testing::ValuesIn(writtenRows()), rowName);
@@ -309,12 +291,12 @@ TEST(SourceList, KeysAreDistinctTitledAndEachCitedByAnEntry)
     for (std::size_t a = 0; a < kSources.size(); ++a) {
         const SourceTitle& source = kSources[a];
         EXPECT_FALSE(source.key.empty()) << "source " << a;
-        EXPECT_GT(source.title.size(), source.key.size()) << utf8(source.key);
+        EXPECT_GT(source.title.size(), source.key.size()) << toUtf8(source.key);
         for (std::size_t b = a + 1; b < kSources.size(); ++b)
-            EXPECT_NE(source.key, kSources[b].key) << utf8(source.key);
+            EXPECT_NE(source.key, kSources[b].key) << toUtf8(source.key);
         const bool cited = std::any_of(kCatalogue.begin(), kCatalogue.end(),
                                        [&](const Entry& e) { return e.source.key == source.key; });
-        EXPECT_TRUE(cited) << utf8(source.key) << " is listed but no entry cites it";
+        EXPECT_TRUE(cited) << toUtf8(source.key) << " is listed but no entry cites it";
     }
 }
 

@@ -2,23 +2,13 @@
 #include "FakeRuntime.h"
 
 #include "Catalogue.h"
+#include "Utf8.h"
 
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 namespace lexidor {
-
-namespace {
-bool isLow(char16_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-bool isHigh(char16_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-} // namespace
 
 FakeRuntime::FakeRuntime() = default;
 
@@ -104,7 +94,7 @@ void FakeRuntime::userBackspace()
 {
     if (dropSelectedText() || caret_ == 0)
         return;
-    const std::size_t units = caret_ >= 2 && isLow(text_[caret_ - 1]) && isHigh(text_[caret_ - 2]) ? 2 : 1;
+    const std::size_t units = unitsBefore(text_, caret_);
     caret_ -= units;
     text_.erase(caret_, units);
 }
@@ -113,8 +103,7 @@ void FakeRuntime::userDeletes()
 {
     if (dropSelectedText() || caret_ >= text_.size())
         return;
-    const bool pair = caret_ + 1 < text_.size() && isHigh(text_[caret_]) && isLow(text_[caret_ + 1]);
-    text_.erase(caret_, pair ? 2 : 1);
+    text_.erase(caret_, unitsAt(text_, caret_));
 }
 
 void FakeRuntime::userMovesCaret(int step)
@@ -124,9 +113,9 @@ void FakeRuntime::userMovesCaret(int step)
         return;
     }
     if (step < 0 && caret_ > 0)
-        caret_ -= caret_ >= 2 && isLow(text_[caret_ - 1]) && isHigh(text_[caret_ - 2]) ? 2 : 1;
+        caret_ -= unitsBefore(text_, caret_);
     else if (step > 0 && caret_ < text_.size())
-        caret_ += caret_ + 1 < text_.size() && isHigh(text_[caret_]) && isLow(text_[caret_ + 1]) ? 2 : 1;
+        caret_ += unitsAt(text_, caret_);
 }
 
 void FakeRuntime::userMovesCaretTo(bool end)

@@ -10,16 +10,14 @@ namespace lexidor::scenario {
 
 std::string jsonString(std::u16string_view text)
 {
-    auto high = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
-    auto low = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        const bool pair = high(c) && i + 1 < text.size() && low(text[i + 1]);
+        const bool pair = unitsAt(text, i) == 2;
         if (c == u'"' || c == u'\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 0x20 || ((high(c) || low(c)) && !pair)) {
+        } else if (c < 0x20 || ((isHighSurrogate(c) || isLowSurrogate(c)) && !pair)) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
             out += escaped;

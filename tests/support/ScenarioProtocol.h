@@ -6,6 +6,8 @@
 // loop that runs a scenario. A driver only says how its toolkit performs
 // each user action (Target) and what the window shows (State).
 
+#include "Utf8.h"
+
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -77,12 +79,9 @@ Line parse(std::string_view line, int rows);
 // The characters of a text one by one: a surrogate pair is one character.
 template <typename F> void forEachCharacter(std::u16string_view text, F&& f)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-        if (!f(text.substr(i, pair ? 2 : 1)))
+    for (std::size_t i = 0; i < text.size(); i += unitsAt(text, i)) {
+        if (!f(text.substr(i, unitsAt(text, i))))
             return;
-        i += pair ? 1 : 0;
     }
 }
 

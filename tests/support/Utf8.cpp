@@ -3,27 +3,16 @@
 
 namespace lexidor {
 
-namespace {
-bool isHigh(char32_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLow(char32_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-} // namespace
-
 std::string toUtf8(std::u16string_view text)
 {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (isHigh(c) && i + 1 < text.size() && isLow(text[i + 1])) {
+        if (unitsAt(text, i) == 2) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
-        } else if (isHigh(c) || isLow(c)) {
+        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             c = 0xFFFD;
         }
         if (c < 0x80) {
@@ -66,7 +55,7 @@ std::u16string fromUtf8(std::string_view text)
         }
         // Overlong forms, surrogates and code points past U+10FFFF are not text.
         constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (valid && (c < kSmallest[length] || c > 0x10FFFF || isHigh(c) || isLow(c)))
+        if (valid && (c < kSmallest[length] || c > 0x10FFFF || isHighSurrogate(c) || isLowSurrogate(c)))
             valid = false;
         if (!valid) {
             out += u'\uFFFD';

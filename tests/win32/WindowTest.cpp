@@ -13,6 +13,7 @@
 
 #include "Catalogue.h"
 #include "FormDescription.h"
+#include "Utf8.h"
 #include "Win32Window.h"
 
 #include <commctrl.h>
@@ -279,24 +280,6 @@ std::u16string accessible(HWND control, Field field)
     return result;
 }
 
-std::string utf8(std::u16string_view text)
-{
-    std::string out;
-    for (const char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 // Every term looked up as a user would (its text in the box, then Buscar):
 // the definition's accessible name is the definition shown, a name change
 // of the definition's client object is announced, and the focus stays in
@@ -313,7 +296,7 @@ void checkDefinitionIsSpoken(Win32Window& window)
     int announced = 0;
     int focusKept = 0;
     for (const Entry& entry : kCatalogue) {
-        const std::string term = utf8(entry.term);
+        const std::string term = toUtf8(entry.term);
         window.txtBuscar_SetFocus();
         window.txtBuscar_SetText(entry.term);
         pumpMessages();
@@ -325,7 +308,8 @@ void checkDefinitionIsSpoken(Win32Window& window)
         if (name == entry.definition && windowText(label) == entry.definition)
             ++spoken;
         else
-            check(false, "definition's accessible name is the definition", term + ": \"" + utf8(name) + "\"");
+            check(false, "definition's accessible name is the definition",
+                  term + ": \"" + toUtf8(name) + "\"");
         bool seen = false;
         for (const NameChange& change : nameChanges)
             seen = seen ||
@@ -368,7 +352,7 @@ void checkNamesAndDescription(const Win32Window& window)
             continue;
         const std::u16string got = accessible(window.control(e.id), e.field);
         check(got == kFrmLexidor[e.id].accessibleName, "accessible name or description from the form table",
-              std::string(kFrmLexidor[e.id].name) + ": \"" + utf8(got) + "\"");
+              std::string(kFrmLexidor[e.id].name) + ": \"" + toUtf8(got) + "\"");
     }
 }
 

@@ -22,11 +22,6 @@ namespace {
 
 using namespace lexidor;
 
-std::string utf8(std::u16string_view text)
-{
-    return toUtf8(text);
-}
-
 std::string document()
 {
     std::ostringstream md;
@@ -43,7 +38,7 @@ std::string document()
           "con la que se ha contrastado, para que un revisor pueda comprobarla línea a línea.\n"
           "\n"
           "Contenido revisado por última vez: "
-       << utf8(kSourcesCheckedOn)
+       << toUtf8(kSourcesCheckedOn)
        << ".\n"
           "\n"
           "## Fuentes\n"
@@ -52,12 +47,12 @@ std::string document()
           "o apartado).\n"
           "\n";
     for (const SourceTitle& source : kSources)
-        md << "- **" << utf8(source.key) << "**: " << utf8(source.title) << "\n";
+        md << "- **" << toUtf8(source.key) << "**: " << toUtf8(source.title) << "\n";
     md << "\n## Términos\n";
     for (const Entry& entry : kCatalogue) {
-        md << "\n### " << utf8(entry.term) << "\n\n"
-           << utf8(entry.definition) << "\n\n"
-           << "*Fuente: " << utf8(entry.source.key) << ", " << utf8(entry.source.locator) << ".*\n";
+        md << "\n### " << toUtf8(entry.term) << "\n\n"
+           << toUtf8(entry.definition) << "\n\n"
+           << "*Fuente: " << toUtf8(entry.source.key) << ", " << toUtf8(entry.source.locator) << ".*\n";
     }
     return md.str();
 }
