@@ -63,10 +63,12 @@ struct ControlDescription {
     std::u16string_view text;     // initial text; a list's rows come from the catalogue
     int left, top, width, height; // twips, relative to the client area
     int tabIndex;
-    // What a screen reader says. A label that shows changing text (the
-    // definition) is read by its text, and this becomes its description.
+    // What a screen reader says. A control read by its text (the label that
+    // shows the definition) has its text as its name, and this becomes its
+    // description.
     std::u16string_view accessibleName;
-    bool framed; // a thin single-line border
+    bool framed;     // a thin single-line border
+    bool readByText; // a screen reader's name for it is its text
 
     constexpr PixelRect pixels() const
     {
@@ -79,6 +81,8 @@ struct ControlDescription {
     }
     // Labels take no focus; every other control is a tab stop.
     constexpr bool focusable() const { return kind != ControlKind::Label; }
+    // A label wraps its text at word boundaries inside its box.
+    constexpr bool wraps() const { return kind == ControlKind::Label; }
 };
 
 struct MenuItemDescription {
@@ -102,6 +106,11 @@ struct FormDescription {
     // The form sets no font; the controls are laid out for the classic 8-point
     // dialog font: 11 pixels high at 96 dots per inch.
     int fontPixels;
+    // A list row's height, and the list box's sunken border on each side, in
+    // pixels at 96 dots per inch: the classic list box with that font, so
+    // every toolkit shows the same rows.
+    int listRowPixels;
+    int listBorderPixels;
 
     constexpr const ControlDescription& operator[](Control c) const
     {
@@ -111,6 +120,20 @@ struct FormDescription {
     constexpr int clientPixelHeight() const { return twipsToPixels(clientHeight); }
     constexpr int clientPixelWidthAt(int dpi) const { return twipsToPixelsAt(clientWidth, dpi); }
     constexpr int clientPixelHeightAt(int dpi) const { return twipsToPixelsAt(clientHeight, dpi); }
+
+    // The font's pixel height at `dpi`, rounded down as the boxes are.
+    constexpr int fontPixelsAt(int dpi) const { return scalePixels(fontPixels, dpi); }
+    constexpr int listRowPixelsAt(int dpi) const { return scalePixels(listRowPixels, dpi); }
+    // From a framed label's outer edge to its text: the frame and the margin.
+    constexpr int labelInsetAt(int dpi) const { return scalePixels(1, dpi) + scalePixels(labelMargin, dpi); }
+    // How many whole rows the list shows at `dpi`.
+    constexpr int listVisibleRowsAt(int dpi) const
+    {
+        const int inner =
+            (*this)[Control::lstLista].pixelsAt(dpi).height - 2 * scalePixels(listBorderPixels, dpi);
+        const int rows = inner / listRowPixelsAt(dpi);
+        return rows > 0 ? rows : 1;
+    }
 
     // The controls in tab-index order, labels included.
     constexpr std::array<Control, kControlCount> tabOrder() const
@@ -128,6 +151,28 @@ struct FormDescription {
         }
         return order;
     }
+
+    // Where Tab (step +1) or Shift+Tab (step -1) takes the focus from
+    // `from`: the next focusable control in tab order, round the end. From a
+    // control that takes no focus, the first (or last) one.
+    constexpr Control nextFocus(Control from, int step) const
+    {
+        const std::array<Control, kControlCount> order = tabOrder();
+        std::array<Control, kControlCount> stops{};
+        int count = 0;
+        int at = -1;
+        for (const Control c : order) {
+            if (!(*this)[c].focusable())
+                continue;
+            if (c == from)
+                at = count;
+            stops[static_cast<std::size_t>(count++)] = c;
+        }
+        if (at < 0)
+            return stops[static_cast<std::size_t>(step < 0 ? count - 1 : 0)];
+        const int next = ((at + (step < 0 ? -1 : 1)) % count + count) % count;
+        return stops[static_cast<std::size_t>(next)];
+    }
 };
 
 inline constexpr FormDescription kFrmLexidor{
@@ -138,20 +183,22 @@ inline constexpr FormDescription kFrmLexidor{
     {"mnuCerrar", u"&Cerrar"},
     {{
         {Control::lblBuscar, "lblBuscar", ControlKind::Label, u"Escriba la palabra clave a buscar:", 240, 360,
-         2535, 255, 4, u"Escriba la palabra clave a buscar:", false},
+         2535, 255, 4, u"Escriba la palabra clave a buscar:", false, false},
         {Control::txtBuscar, "txtBuscar", ControlKind::TextBox, u"", 240, 720, 3375, 285, 1, u"Palabra clave",
-         false},
+         false, false},
         {Control::lstLista, "lstLista", ControlKind::ListBox, u"", 240, 1200, 3615, 3765, 2, u"Términos",
-         false},
+         false, false},
         {Control::lblDescripcion, "lblDescripcion", ControlKind::Label, u"", 4080, 1200, 3015, 3735, 3,
-         u"Definición", true},
+         u"Definición", true, true},
         {Control::cmdBuscar, "cmdBuscar", ControlKind::CommandButton, u"Buscar", 1440, 5280, 1215, 375, 0,
-         u"Buscar", false},
+         u"Buscar", false, false},
     }},
     {0x06, 0x12, 0x2e},
     {0xff, 0xff, 0xff},
     2,
     11,
+    13,
+    2,
 };
 
 // Each row of the table sits at the index its id names, so kFrmLexidor[id]

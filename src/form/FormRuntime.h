@@ -7,12 +7,12 @@
 namespace lexidor {
 
 // What the window logic needs of a forms toolkit, and nothing more. Every
-// adaptor (Qt, Win32, the test fake) implements it; FrmLexidor talks to its
-// controls only through these operations.
+// adaptor (Qt, Win32, the browser, the test fake) implements it; FrmLexidor
+// talks to its controls only through these operations and through the list
+// box it keeps itself (ListBox.h).
 //
 // Operations are named after the control they act on and the property or
-// method of that control. Text is UTF-16. List rows count from 0; the logic
-// only ever passes rows 0 .. ListCount()-1.
+// method of that control. Text is UTF-16.
 //
 // Events travel the other way: an adaptor reports each event to FormEvents,
 // which calls the matching handler of FrmLexidor (Form_Load, txtBuscar_KeyUp,
@@ -21,18 +21,18 @@ class FormRuntime {
 public:
     virtual ~FormRuntime() = default;
 
-    // Text box txtBuscar (single line). Writing Text raises no KeyUp.
+    // Text box txtBuscar (single line). Writing Text replaces the contents
+    // and leaves the caret at the end of the new text with nothing selected,
+    // so the next typed character is appended; it raises no KeyUp.
     virtual std::u16string txtBuscar_Text() const = 0;
     virtual void txtBuscar_SetText(std::u16string_view text) = 0;
     virtual void txtBuscar_SetFocus() = 0;
 
-    // List box lstLista (single selection). SetListIndex selects the row and
-    // scrolls it into view; SetSelected(row) has the same effect. Text is the
-    // selected row's text, empty while no row is selected.
-    virtual int lstLista_ListCount() const = 0;
-    virtual void lstLista_SetListIndex(int row) = 0;
-    virtual void lstLista_SetSelected(int row) = 0;
-    virtual std::u16string lstLista_Text() const = 0;
+    // List box lstLista: the outcome of an event, once, when it changed the
+    // list: the row to show selected (-1 for none) and the row to show at the
+    // top. The adaptor draws exactly that, in one update, whatever way the
+    // logic took to get there.
+    virtual void lstLista_Show(int selectedRow, int topRow) = 0;
 
     // Label lblDescripcion: replaces the shown text, wrapped at word
     // boundaries inside the label's box.

@@ -43,7 +43,7 @@ void FrmLexidor::lstLista_KeyUp(int keyCode)
 
 void FrmLexidor::lstLista_DblClick()
 {
-    rt_.txtBuscar_SetText(rt_.lstLista_Text());
+    rt_.txtBuscar_SetText(std::u16string(lstLista.Text()));
 }
 
 void FrmLexidor::lookUpDefinition()
@@ -68,7 +68,7 @@ void FrmLexidor::txtBuscar_Click()
 
 bool FrmLexidor::selectedRowStartsWith(std::u16string_view text) const
 {
-    return termsEqual(prefixOf(rt_.lstLista_Text(), intLongitud), text);
+    return termsEqual(prefixOf(lstLista.Text(), intLongitud), text);
 }
 
 // The list follows the typed text. Each released key moves the selection
@@ -86,22 +86,22 @@ void FrmLexidor::txtBuscar_KeyUp(int keyCode)
             return;
         --intLongitud;
         const int remembered = historial(intLongitud);
-        rt_.lstLista_SetSelected(remembered);
+        lstLista.SetSelected(remembered);
         intIndice = static_cast<std::int16_t>(remembered);
     }
 
     // Nothing in a key step changes the box's text: read it once.
     const std::u16string text = rt_.txtBuscar_Text();
-    const int rows = rt_.lstLista_ListCount();
-    rt_.lstLista_SetListIndex(intIndice);
+    const int rows = lstLista.ListCount();
+    lstLista.SetListIndex(intIndice);
     while (!selectedRowStartsWith(text) && intIndice + 1 != rows) {
         ++intIndice;
-        rt_.lstLista_SetListIndex(intIndice);
+        lstLista.SetListIndex(intIndice);
     }
 
     if (selectedRowStartsWith(text)) {
-        rt_.lstLista_SetListIndex(intIndice);
-        rt_.lstLista_SetSelected(intIndice);
+        lstLista.SetListIndex(intIndice);
+        lstLista.SetSelected(intIndice);
         // The history has positions 1 to 100. Once they are all used, a
         // further match (a key that leaves a whole term unchanged, about a
         // hundred times over) keeps the selection and stores nothing, and
@@ -112,7 +112,7 @@ void FrmLexidor::txtBuscar_KeyUp(int keyCode)
         }
     } else if (intLongitud > 1) {
         const int previous = historial(intLongitud - 1);
-        rt_.lstLista_SetSelected(previous);
+        lstLista.SetSelected(previous);
         intIndice = static_cast<std::int16_t>(previous);
     }
 }

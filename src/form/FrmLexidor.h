@@ -4,33 +4,41 @@
 // How an event flows through Lexidor
 // ----------------------------------
 //
-//   toolkit event        adaptor               FormEvents           FrmLexidor
-//   (Qt / Win32 /    --> (src/qt, src/win32,-> (the runtime's  -->  handler
-//    test fake)           tests/support)        rules)                 |
-//                                                                      |
-//   widgets repaint  <-- FormRuntime operations  <---------------------+
-//   after the handler    (Text, ListIndex, Caption, ...)
+//   toolkit event       adaptor              FormEvents          FrmLexidor
+//   (Qt / Win32 /   --> (src/qt, src/win32, -> (the runtime's --> handler
+//    browser / fake)     src/web, the fake)     rules)              |
+//                                                                   v
+//                                              ListBox  <------ ListIndex, Text,
+//                                              (lstLista)       Selected, ListCount
+//                                                 |
+//   widgets drawn   <-- FormRuntime  <------------+------------ Text, Caption, ...
+//   once per event      (lstLista_Show once, at the end of the event)
 //
 // 1. The toolkit reports something the user did: a key released in the
 //    search box, a click on "Buscar", a double-click on a list row.
 // 2. The adaptor (a thin layer that owns the real widgets) reports it to
 //    FormEvents as it saw it: boxKeyReleased(code), boxButtonReleased(...).
-//    Key codes are virtual-key codes (KeyCodes.h) on every toolkit.
+//    Key codes come from one table (KeyCodes.h) on every toolkit.
 // 3. FormEvents applies the rules every toolkit shares (Activate once,
 //    nothing after End, one Click per click) and calls the one matching
 //    FrmLexidor handler, named after its control and event:
 //    txtBuscar_KeyUp(keyCode), cmdBuscar_Click(), ...
-// 4. The handler runs to completion on the window's thread. It reads and
-//    writes the controls only through the FormRuntime interface, which each
-//    adaptor implements on its own widgets; the logic never sees a toolkit
-//    type.
-// 5. When the handler returns, the toolkit paints what changed, once.
+// 4. The handler runs to completion on the window's thread. It works the
+//    list through ListBox, a toolkit-free list box that selects and scrolls
+//    row by row as a real one does, and the other controls through the
+//    FormRuntime interface; the logic never sees a toolkit type.
+// 5. When the handler returns, FormEvents tells the adaptor once where the
+//    list ended (selected row, top row), and the toolkit paints what
+//    changed, once. What the user does to the list directly comes back as
+//    FormEvents::listShown, so the model always holds what the screen shows.
 //
-// Everything in src/form is toolkit-free and runs unchanged on Qt, on Win32
-// and on the in-memory fake of the tests. The layout of the window is data,
-// in FormDescription.h; the glossary is data, in src/catalogue.
+// Everything in src/form is toolkit-free and runs unchanged on Qt, on Win32,
+// in the browser and on the in-memory fake of the tests. The layout of the
+// window is data, in FormDescription.h; the glossary is data, in
+// src/catalogue.
 
 #include "FormRuntime.h"
+#include "ListBox.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +51,7 @@ public:
     // Positions of the type-ahead history: 1 to kHistoryLength.
     static constexpr int kHistoryLength = 100;
 
-    explicit FrmLexidor(FormRuntime& runtime) : rt_(runtime) {}
+    FrmLexidor(FormRuntime& runtime, ListBox& list) : rt_(runtime), lstLista(list) {}
 
     // Form events.
     void Form_Load();
@@ -68,6 +76,7 @@ private:
     bool selectedRowStartsWith(std::u16string_view text) const;
 
     FormRuntime& rt_;
+    ListBox& lstLista;
 
     // Type-ahead state: the row where the next scan starts, the prefix
     // length the next step compares, and the row found for each length.

@@ -40,8 +40,7 @@ TEST_P(AfterEnd, NoHandlerRuns)
     w.events.cerrarChosen();
     ASSERT_TRUE(w.events.hasEnded());
     w.rt.userTypes(u"n");
-    w.rt.userSelectsRow(0);
-    w.rt.userFocuses(FakeRuntime::Focus::lstLista);
+    w.rt.userShowsList(0, 0);
 
     GetParam().event(w);
 
@@ -59,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EventCase{"LetterInBox", [](FakeWindow& w) { w.events.boxKeyReleased(vk::KeyA + 13); }},
                     EventCase{"EnterInList", [](FakeWindow& w) { w.events.listKeyReleased(vk::Return); }},
                     EventCase{"Buscar", [](FakeWindow& w) { w.events.buscarClicked(); }},
-                    EventCase{"ClickInBox", [](FakeWindow& w) { w.events.boxButtonReleased(true, true); }},
+                    EventCase{"ClickInBox",
+                              [](FakeWindow& w) { w.events.boxButtonReleased(MouseButton::Left, true); }},
                     EventCase{"DoubleClickOnRow", [](FakeWindow& w) { w.events.listDoubleClicked(true); }},
                     EventCase{"Activation", [](FakeWindow& w) { w.events.activated(); }},
                     EventCase{"CerrarAgain", [](FakeWindow& w) { w.events.cerrarChosen(); }}),
@@ -108,29 +108,30 @@ TEST_P(BoxClicks, OneClickPerClick)
 
 INSTANTIATE_TEST_SUITE_P(
     Releases, BoxClicks,
-    testing::Values(ClickCase{"LeftInside", [](FormEvents& e) { e.boxButtonReleased(true, true); }, true},
-                    ClickCase{"LeftOutside", [](FormEvents& e) { e.boxButtonReleased(true, false); }, false},
-                    ClickCase{"RightInside", [](FormEvents& e) { e.boxButtonReleased(false, true); }, false},
-                    ClickCase{"ReleaseEndingADoubleClick",
-                              [](FormEvents& e) {
-                                  e.boxDoubleClicked();
-                                  e.boxButtonReleased(true, true);
-                              },
-                              false},
-                    ClickCase{"ClickAfterADoubleClick",
-                              [](FormEvents& e) {
-                                  e.boxDoubleClicked();
-                                  e.boxButtonReleased(true, true);
-                                  e.boxButtonReleased(true, true);
-                              },
-                              true},
-                    ClickCase{"RightReleaseEndsTheDoubleClickToo",
-                              [](FormEvents& e) {
-                                  e.boxDoubleClicked();
-                                  e.boxButtonReleased(false, true);
-                                  e.boxButtonReleased(true, true);
-                              },
-                              true}),
+    testing::Values(
+        ClickCase{"LeftInside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Left, true); }, true},
+        ClickCase{"LeftOutside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Left, false); }, false},
+        ClickCase{"RightInside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Right, true); }, false},
+        ClickCase{"ReleaseEndingADoubleClick",
+                  [](FormEvents& e) {
+                      e.boxDoubleClicked();
+                      e.boxButtonReleased(MouseButton::Left, true);
+                  },
+                  false},
+        ClickCase{"ClickAfterADoubleClick",
+                  [](FormEvents& e) {
+                      e.boxDoubleClicked();
+                      e.boxButtonReleased(MouseButton::Left, true);
+                      e.boxButtonReleased(MouseButton::Left, true);
+                  },
+                  true},
+        ClickCase{"RightReleaseEndsTheDoubleClickToo",
+                  [](FormEvents& e) {
+                      e.boxDoubleClicked();
+                      e.boxButtonReleased(MouseButton::Right, true);
+                      e.boxButtonReleased(MouseButton::Left, true);
+                  },
+                  true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormEvents, ADoubleClickBelowTheRowsCopiesNothing)

@@ -25,8 +25,9 @@ TEST(Lifecycle, LoadAndActivateGiveTheStartState)
     rt.setAppPath(u"/usr/lib/lexidor");
     rt.txtBuscar_SetText(u"old text");
     rt.lblDescripcion_SetCaption(u"old caption");
-    FrmLexidor frm(rt);
-    frm.Form_Load();
+    FormEvents events(rt);
+    const FrmLexidor& frm = events.form();
+    events.created();
     EXPECT_EQ(utf8(rt.currentDir()), "/usr/lib/lexidor");
     EXPECT_EQ(utf8(rt.txtBuscar_Text()), "");
     EXPECT_EQ(utf8(rt.caption()), "");
@@ -34,7 +35,7 @@ TEST(Lifecycle, LoadAndActivateGiveTheStartState)
     EXPECT_EQ(frm.indice(), 0);
     EXPECT_EQ(frm.longitud(), 1);
     EXPECT_EQ(rt.focus(), FakeRuntime::Focus::None);
-    frm.Form_Activate();
+    events.activated();
     EXPECT_EQ(rt.focus(), FakeRuntime::Focus::txtBuscar);
 }
 

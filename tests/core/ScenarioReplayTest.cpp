@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -126,20 +127,14 @@ private:
         w_->events.listDoubleClicked(false);
     }
 
-    // Tab order: cmdBuscar, txtBuscar, lstLista, round the end. The key's
-    // release reaches the control that has the focus by then.
+    // The key's release reaches the control that has the focus by then.
     void operator()(const scenario::Tab& c)
     {
-        constexpr Focus order[] = {Focus::cmdBuscar, Focus::txtBuscar, Focus::lstLista};
-        const auto at = std::find(std::begin(order), std::end(order), w_->rt.focus()) - std::begin(order);
-        const Focus next = order[(at + (c.backwards ? 2 : 1)) % 3];
-        w_->rt.userFocuses(next);
-        if (next == Focus::txtBuscar)
-            w_->rt.userSelectsAllText();
+        const std::optional<Control> next = w_->tab(c.backwards);
         auto release = [&](int key) {
-            if (next == Focus::txtBuscar)
+            if (next == Control::txtBuscar)
                 w_->events.boxKeyReleased(key);
-            else if (next == Focus::lstLista)
+            else if (next == Control::lstLista)
                 w_->events.listKeyReleased(key);
         };
         release(vk::Tab);

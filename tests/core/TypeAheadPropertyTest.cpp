@@ -80,7 +80,7 @@ void runSession(std::uint32_t seed)
             FAIL() << ex.what() << "; " << describe(seed, log);
         }
         const int row = w.rt.selectedRow();
-        const std::u16string rowText = w.rt.lstLista_Text();
+        const std::u16string rowText = w.rt.selectedText();
         ASSERT_EQ(test::stateProblem({w.form().indice(), w.form().longitud(), row, row >= 0 ? 1 : 0, rowText,
                                       w.rt.caption()}),
                   "")
@@ -117,7 +117,7 @@ TEST(TypeAheadProperty, HistoryEndIsSafeForEveryTerm)
         // Some rows are also found by a shorter prefix: the selection is the
         // first row that begins with the whole term.
         const int expected = w.rt.selectedRow();
-        EXPECT_EQ(test::utf8(w.rt.lstLista_Text().substr(0, kCatalogue[row].term.size())),
+        EXPECT_EQ(test::utf8(w.rt.selectedText().substr(0, kCatalogue[row].term.size())),
                   test::utf8(kCatalogue[row].term));
         EXPECT_EQ(test::utf8(w.rt.caption()), test::utf8(kCatalogue[row].definition));
 

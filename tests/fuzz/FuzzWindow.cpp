@@ -87,7 +87,7 @@ struct Session {
             violation("a key step left the selection off intIndice", step);
         // A step that grew the prefix length found a row beginning with the text.
         if (keyCode != vk::Back && frm.longitud() == longitudBefore + 1 &&
-            !termsEqual(prefixOf(rt.lstLista_Text(), frm.longitud() - 1), rt.txtBuscar_Text()))
+            !termsEqual(prefixOf(rt.selectedText(), frm.longitud() - 1), rt.txtBuscar_Text()))
             violation("a matching step selected a row that does not begin with the text", step);
     }
 
@@ -142,10 +142,10 @@ struct Session {
             break;
         case 9: {
             const int arg = in.byte();
-            rt.userSelectsRow((arg & 0x7F) % kRowCount);
+            w.selectRow((arg & 0x7F) % kRowCount);
             if (arg & 0x80) {
                 events.listDoubleClicked(true);
-                if (rt.txtBuscar_Text() != rt.lstLista_Text())
+                if (rt.txtBuscar_Text() != rt.selectedText())
                     violation("a double-click did not copy the row into the box", step);
             }
             break;
@@ -174,7 +174,7 @@ struct Session {
     void check()
     {
         const int row = rt.selectedRow();
-        const std::u16string rowText = rt.lstLista_Text();
+        const std::u16string rowText = rt.selectedText();
         const std::string problem =
             test::stateProblem({frm.indice(), frm.longitud(), row, row >= 0 ? 1 : 0, rowText, rt.caption()});
         if (!problem.empty())

@@ -2,9 +2,8 @@
 #include "FakeRuntime.h"
 
 #include "Catalogue.h"
-#include "Utf8.h"
+#include "Utf16.h"
 
-#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -29,22 +28,14 @@ void FakeRuntime::txtBuscar_SetFocus()
     focus_ = Focus::txtBuscar;
 }
 
-int FakeRuntime::lstLista_ListCount() const
+void FakeRuntime::lstLista_Show(int selectedRow, int topRow)
 {
-    return kRowCount;
+    selected_ = selectedRow;
+    top_ = topRow;
+    ++listDraws_;
 }
 
-void FakeRuntime::lstLista_SetListIndex(int row)
-{
-    select(row);
-}
-
-void FakeRuntime::lstLista_SetSelected(int row)
-{
-    select(row);
-}
-
-std::u16string FakeRuntime::lstLista_Text() const
+std::u16string FakeRuntime::selectedText() const
 {
     return selected_ < 0 ? std::u16string{}
                          : std::u16string(kCatalogue[static_cast<std::size_t>(selected_)].term);
@@ -112,10 +103,7 @@ void FakeRuntime::userMovesCaret(int step)
         caret_ = step < 0 ? 0 : text_.size();
         return;
     }
-    if (step < 0 && caret_ > 0)
-        caret_ -= unitsBefore(text_, caret_);
-    else if (step > 0 && caret_ < text_.size())
-        caret_ += unitsAt(text_, caret_);
+    caret_ = caretAfterStep(text_, caret_, step);
 }
 
 void FakeRuntime::userMovesCaretTo(bool end)
@@ -124,19 +112,11 @@ void FakeRuntime::userMovesCaretTo(bool end)
     caret_ = end ? text_.size() : 0;
 }
 
-void FakeRuntime::userSelectsRow(int row)
+void FakeRuntime::userShowsList(int selectedRow, int topRow)
 {
-    select(row);
+    selected_ = selectedRow;
+    top_ = topRow;
     focus_ = Focus::lstLista;
-}
-
-void FakeRuntime::select(int row)
-{
-    // A real list box raises a run-time error for a row outside the list;
-    // the fake makes that loud so a test catches it.
-    if (row < 0 || row >= lstLista_ListCount())
-        throw std::out_of_range("list row " + std::to_string(row) + " out of range");
-    selected_ = row;
 }
 
 } // namespace lexidor

@@ -10,11 +10,11 @@
 namespace lexidor {
 
 // A working in-memory stand-in for a real toolkit, for tests, benchmarks and
-// the fuzzer. It keeps the state a user would see (box text and caret,
-// selected row, label caption, focus, current directory, ended) with the
-// rules of the real controls: no row selected at start, list Text is the
-// selected row's text, ListIndex and Selected do the same thing, and writing
-// the box's Text puts the caret at its end.
+// the fuzzer. It keeps the state a user would see (box text and caret, the
+// list's selected and top rows as last drawn, label caption, focus, current
+// directory, ended) with the rules of the real controls that FormRuntime.h
+// states: writing the box's Text puts the caret at its end, and the list
+// shows what it is told once per event.
 class FakeRuntime final : public FormRuntime {
 public:
     enum class Focus { None, txtBuscar, lstLista, cmdBuscar };
@@ -26,10 +26,7 @@ public:
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
 
-    int lstLista_ListCount() const override;
-    void lstLista_SetListIndex(int row) override;
-    void lstLista_SetSelected(int row) override;
-    std::u16string lstLista_Text() const override;
+    void lstLista_Show(int selectedRow, int topRow) override;
 
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
 
@@ -39,6 +36,11 @@ public:
 
     // What a test looks at.
     int selectedRow() const { return selected_; }
+    int topRow() const { return top_; }
+    // The text of the row shown selected, empty while none is.
+    std::u16string selectedText() const;
+    // How often the list was told to draw.
+    int listDraws() const { return listDraws_; }
     const std::u16string& caption() const { return caption_; }
     Focus focus() const { return focus_; }
     bool ended() const { return ended_; }
@@ -49,7 +51,7 @@ public:
 
     // What a user does to the controls directly, before the event reaches
     // the logic: typing edits the box at its caret (replacing a selection),
-    // a click on a row selects it.
+    // the list drawn as the user moved it.
     void setAppPath(std::u16string path) { appPath_ = std::move(path); }
     void userTypes(std::u16string_view text);
     void userBackspace();
@@ -57,11 +59,10 @@ public:
     void userMovesCaret(int step);   // -1 left, +1 right: one character
     void userMovesCaretTo(bool end); // Home or End
     void userSelectsAllText() { allSelected_ = true; }
-    void userSelectsRow(int row);
+    void userShowsList(int selectedRow, int topRow);
     void userFocuses(Focus focus) { focus_ = focus; }
 
 private:
-    void select(int row);
     bool dropSelectedText();
 
     std::u16string text_;
@@ -69,6 +70,8 @@ private:
     bool allSelected_ = false;
     std::u16string caption_;
     int selected_ = -1;
+    int top_ = 0;
+    int listDraws_ = 0;
     Focus focus_ = Focus::None;
     bool ended_ = false;
     std::function<void()> onEnd_;

@@ -6,9 +6,11 @@
 // FormEvents to the handler.
 
 #include "FakeRuntime.h"
+#include "FormDescription.h"
 #include "FormEvents.h"
-#include "TestKeys.h"
+#include "KeyCodes.h"
 
+#include <optional>
 #include <string_view>
 
 namespace lexidor::test {
@@ -52,23 +54,58 @@ struct FakeWindow {
     {
         rt.userFocuses(FakeRuntime::Focus::txtBuscar);
         rt.userMovesCaretTo(true);
-        events.boxButtonReleased(true, true);
+        events.boxButtonReleased(MouseButton::Left, true);
     }
     void clickBuscar()
     {
         rt.userFocuses(FakeRuntime::Focus::cmdBuscar);
         events.buscarClicked();
     }
-    void selectRow(int row) { rt.userSelectsRow(row); }
+    // A click on a row, scrolled into view first, as a list box does it.
+    void selectRow(int row)
+    {
+        ListBox list = events.list();
+        list.SetListIndex(row);
+        rt.userShowsList(list.selectedRow(), list.topRow());
+        events.listShown(list.selectedRow(), list.topRow());
+    }
     void doubleClickRow(int row)
     {
-        rt.userSelectsRow(row);
+        selectRow(row);
         events.listDoubleClicked(true);
     }
     void listKey(int keyCode)
     {
         rt.userFocuses(FakeRuntime::Focus::lstLista);
         events.listKeyReleased(keyCode);
+    }
+    // Tab (or Shift+Tab) in the control that has the focus: the focus
+    // moves on in tab order; tabbing into the box selects its text.
+    // Returns the control that has the focus now.
+    std::optional<Control> tab(bool backwards)
+    {
+        const std::optional<Control> from = focusedControl();
+        const Control to = kFrmLexidor.nextFocus(from.value_or(Control::lblBuscar), backwards ? -1 : 1);
+        rt.userFocuses(to == Control::txtBuscar  ? FakeRuntime::Focus::txtBuscar
+                       : to == Control::lstLista ? FakeRuntime::Focus::lstLista
+                                                 : FakeRuntime::Focus::cmdBuscar);
+        if (to == Control::txtBuscar)
+            rt.userSelectsAllText();
+        return to;
+    }
+    std::optional<Control> focusedControl() const
+    {
+        switch (rt.focus()) {
+        case FakeRuntime::Focus::txtBuscar:
+            return Control::txtBuscar;
+        case FakeRuntime::Focus::lstLista:
+            return Control::lstLista;
+        case FakeRuntime::Focus::cmdBuscar:
+            return Control::cmdBuscar;
+        case FakeRuntime::Focus::None:
+            break;
+        }
+        return std::nullopt;
     }
 };
 

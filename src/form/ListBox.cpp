@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "ListBox.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace lexidor {
+
+ListBox::ListBox(std::vector<std::u16string_view> rows, int visibleRows)
+    : rows_(std::move(rows)), visible_(std::max(visibleRows, 1))
+{
+}
+
+void ListBox::SetListIndex(int row)
+{
+    // A real list box raises a run-time error for a row outside the list;
+    // the logic never passes one, and a test that makes it do so hears it.
+    if (row < 0 || row >= ListCount())
+        throw std::out_of_range("list row " + std::to_string(row) + " out of range");
+    selected_ = row;
+    if (row < top_)
+        top_ = row;
+    else if (row >= top_ + visible_)
+        top_ = row - visible_ + 1;
+}
+
+std::u16string_view ListBox::Text() const
+{
+    return selected_ < 0 ? std::u16string_view{} : row(selected_);
+}
+
+void ListBox::shown(int selectedRow, int topRow)
+{
+    selected_ = selectedRow >= 0 && selectedRow < ListCount() ? selectedRow : -1;
+    top_ = clampedTop(topRow);
+}
+
+void ListBox::setVisibleRows(int rows)
+{
+    visible_ = std::max(rows, 1);
+    top_ = clampedTop(top_);
+    if (selected_ >= top_ + visible_)
+        top_ = clampedTop(selected_ - visible_ + 1);
+}
+
+// The list never scrolls past its last row: the top row is at most the one
+// that leaves the last row at the bottom.
+int ListBox::clampedTop(int top) const
+{
+    return std::clamp(top, 0, std::max(ListCount() - visible_, 0));
+}
+
+} // namespace lexidor
