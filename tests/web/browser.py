@@ -46,14 +46,17 @@ class Browser:
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
 
-    # A new tab with the page, as a user opens the file; waits until the
-    # program has started (the box has the focus).
-    def open(self):
+    # A new tab with the page, as a user opens the file; `prepare` runs in
+    # the tab before the page loads. Waits until the program has started
+    # (the box has the focus).
+    def open(self, prepare=None):
         self.driver.switch_to.new_window("tab")
         self.tab = self.driver.current_window_handle
         if self.phone:
             self.cdp("Emulation.setDeviceMetricsOverride", PHONE)
             self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        if prepare:
+            prepare()
         self.driver.get(self.url)
         self.wait_started()
 
