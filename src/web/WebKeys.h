@@ -42,7 +42,8 @@ inline std::optional<char32_t> singleCharacter(std::u16string_view s)
     if (s.empty() || unitsAt(s, 0) != s.size())
         return std::nullopt;
     if (s.size() == 2)
-        return 0x10000 + ((static_cast<char32_t>(s[0]) - 0xD800) << 10) + (static_cast<char32_t>(s[1]) - 0xDC00);
+        return 0x10000 + ((static_cast<char32_t>(s[0]) - 0xD800) << 10) +
+               (static_cast<char32_t>(s[1]) - 0xDC00);
     return s[0];
 }
 

@@ -21,7 +21,8 @@ std::string px(int pixels)
 
 std::string rgb(Rgb c)
 {
-    return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + ")";
+    return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) +
+           ")";
 }
 
 std::u16string u16(std::string_view ascii)
@@ -118,8 +119,8 @@ void WebWindow::build()
     dom::attr(client, "class", u"client");
     for (const ControlDescription& c : f.controls) {
         const bool live = c.kind == ControlKind::Label && c.readByText;
-        const char* tag = c.kind == ControlKind::TextBox         ? "input"
-                          : c.kind == ControlKind::CommandButton ? "button"
+        const char* tag = c.kind == ControlKind::TextBox          ? "input"
+                          : c.kind == ControlKind::CommandButton  ? "button"
                           : c.kind == ControlKind::Label && !live ? "label"
                                                                   : "div";
         const int el = dom::create(tag, client);
@@ -195,7 +196,8 @@ bool WebWindow::isAccessKey(std::u16string_view key, std::u16string_view code) c
     const auto typed = web::singleCharacter(key);
     if (typed && vk::ofCharacter(*typed) == vk::ofCharacter(kCerrar.key))
         return true;
-    const char16_t upper = kCerrar.key >= u'a' && kCerrar.key <= u'z' ? kCerrar.key - u'a' + u'A' : kCerrar.key;
+    const char16_t upper =
+        kCerrar.key >= u'a' && kCerrar.key <= u'z' ? kCerrar.key - u'a' + u'A' : kCerrar.key;
     return code == u"Key" + std::u16string(1, upper);
 }
 

@@ -45,7 +45,8 @@ EMSCRIPTEN_KEEPALIVE int lexidor_key(int down, int control, int keyCode, int mod
 {
     const std::u16string strings = lexidor::dom::scratchText(keyLength + codeLength);
     const std::u16string_view all(strings);
-    return window->key(down != 0, control, keyCode, modifiers, all.substr(0, static_cast<std::size_t>(keyLength)),
+    return window->key(down != 0, control, keyCode, modifiers,
+                       all.substr(0, static_cast<std::size_t>(keyLength)),
                        all.substr(static_cast<std::size_t>(keyLength)))
                ? 1
                : 0;

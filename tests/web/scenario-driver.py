@@ -6,14 +6,17 @@
 # presses and releases, mouse presses, releases and double-clicks), then
 # prints the window's state read from the page, as every driver does.
 #
+# usage: scenario-driver.py < NAME.scenario         (the protocol, as every driver)
+#        scenario-driver.py --check A.scenario ...  (each against A.expected)
 # Environment: LEXIDOR_WEB_PAGE (the page), LEXIDOR_WEB_PROFILES (where the
 # fresh Chromium profiles go), LEXIDOR_WEB_MODE: "keys" (a desktop keyboard)
 # or "phone": a phone's screen and touch, and a phone keyboard's typing: each
 # character and Backspace as an input event between a key press and release
 # that say only keyCode 229, key "Unidentified".
+import difflib
+import io
 import os
 import sys
-import time
 
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -60,6 +63,7 @@ class WebTarget:
         self.d = browser.driver
         self.phone = phone
         self.ended = False
+        self.last = None
         self.b.open()
 
     def el(self, name):
@@ -68,13 +72,16 @@ class WebTarget:
     def actions(self):
         return ActionChains(self.d, duration=0)
 
+    # The state once every event the command caused has run, a frame
+    # (where the list's scroll events are dispatched) included.
     def settle(self):
-        # Every event the commands caused, a frame (scroll events) included.
-        self.d.execute_async_script(
-            "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(() => done()));")
+        self.last = self.d.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "requestAnimationFrame(() => done((() => {" + STATE_SCRIPT + "})()));")
+        return self.last
 
     def state(self):
-        return self.d.execute_script(STATE_SCRIPT)
+        return self.last if self.last is not None else self.settle()
 
     def key_event(self, kind, key, code="", key_code=0, text=None):
         params = {"type": kind, "key": key, "code": code, "windowsVirtualKeyCode": key_code,
@@ -87,11 +94,13 @@ class WebTarget:
     # desktop drivers send them to the control itself: the control gets the
     # focus for them, and the focus goes back after (no click, so no Click).
     def keys_to(self, name, send):
+        if self.state()[5] == name:
+            send()
+            return
         before = self.d.execute_script(
-            "const f = document.activeElement, to = document.getElementById(arguments[0]);"
-            "if (f === to) return null; to.focus(); return f;", name)
+            "const f = document.activeElement; document.getElementById(arguments[0]).focus(); return f;", name)
         send()
-        if before is not None and not self.ended_now():
+        if not self.ended_now():
             self.d.execute_script("arguments[0].focus()", before)
 
     def ended_now(self):
@@ -100,14 +109,16 @@ class WebTarget:
         return self.d.execute_script(
             "return !document.getElementById('frmLexidor') && !!document.getElementById('ended')")
 
-    def type_character(self, ch):
+    # Each character pressed, typed and released, one after the other.
+    def type_text(self, text):
         def send():
             if not self.phone:
-                self.actions().send_keys(ch).perform()
+                self.actions().send_keys(text).perform()
                 return
-            self.key_event("rawKeyDown", "Unidentified", "", 229)
-            self.b.cdp("Input.insertText", {"text": ch})
-            self.key_event("keyUp", "Unidentified", "", 229)
+            for ch in text:
+                self.key_event("rawKeyDown", "Unidentified", "", 229)
+                self.b.cdp("Input.insertText", {"text": ch})
+                self.key_event("keyUp", "Unidentified", "", 229)
         self.keys_to("txtBuscar", send)
         self.after()
 
@@ -128,10 +139,10 @@ class WebTarget:
 
     def scroll_to_row(self, row):
         # As a user brings a row into sight with the scroll bar; the list
-        # hears of it through its scroll event.
-        self.d.execute_script("document.getElementById('lstLista-' + arguments[0])"
-                              ".scrollIntoView({block: 'nearest'})", row)
-        self.settle()
+        # hears of it through its scroll event, in the next frame.
+        self.d.execute_async_script(
+            "document.getElementById('lstLista-' + arguments[0]).scrollIntoView({block: 'nearest'});"
+            "requestAnimationFrame(arguments[1]);", row)
 
     def act(self, command):
         name = command[0]
@@ -184,57 +195,91 @@ class WebTarget:
         self.after()
 
     def after(self):
+        self.last = None
         if self.b.tab_gone():
             self.ended = True
             self.d.switch_to.window(self.b.home)
             return
-        self.settle()
-        self.ended = self.ended_now()
+        self.ended = self.settle() is None and self.ended_now()
+
+
+def run(target, lines, out):
+    """One scenario on a freshly opened page; returns the driver's status."""
+    out.write(state_line(target.state()))
+    for number, line in enumerate(lines, start=1):
+        try:
+            command = parse(line)
+        except Unreadable as why:
+            out.write('{"error":%s}\n' % json_string("line %d: %s: %s" % (number, why, line)))
+            return 2
+        if command is None:
+            continue
+        if command[0] == "type":
+            target.type_text(command[1])
+        else:
+            target.act(command)
+        if command[0] in ("alt+c", "close") and not target.ended:
+            out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
+            return 2
+        if target.ended:
+            out.write('{"ended":true}\n')
+            return 0
+        out.write(state_line(target.state()))
+        out.flush()
+    return 0
+
+
+def lines_of(data):
+    lines = data.decode("utf-8", "surrogateescape").split("\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    return [line.removesuffix("\r") for line in lines]
+
+
+# --check A.scenario...: each file on a fresh page of one browser, against
+# its A.expected (and the status it implies), as run-scenario.sh compares
+# the desktop drivers' output; prints a diff for each difference.
+def check(browser, phone, paths):
+    failed = 0
+    for path in paths:
+        name = os.path.basename(path).removesuffix(".scenario")
+        with open(path, "rb") as f:
+            lines = lines_of(f.read())
+        with open(path.removesuffix(".scenario") + ".expected", encoding="utf-8") as f:
+            expected = f.read()
+        out = io.StringIO()
+        status = run(WebTarget(browser, phone), lines, out)
+        if browser.tab in browser.driver.window_handles:
+            browser.driver.switch_to.window(browser.tab)
+            browser.driver.close()
+            browser.driver.switch_to.window(browser.home)
+        want = 2 if expected.splitlines()[-1].startswith('{"error"') else 0
+        if out.getvalue() == expected and status == want:
+            print("ok: " + name)
+            continue
+        failed += 1
+        print("FAIL: %s (status %d, expected %d)" % (name, status, want))
+        sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), out.getvalue().splitlines(True),
+                                                   "expected", "actual"))
+    print("%d passed, %d failed" % (len(paths) - failed, failed))
+    return 1 if failed else 0
 
 
 def main():
     page = os.environ["LEXIDOR_WEB_PAGE"]
     profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
     phone = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "phone"
-    out = open(sys.stdout.fileno(), "w", encoding="utf-8", newline="\n", closefd=False)
+    sys.stdout.reconfigure(encoding="utf-8", newline="\n")
     browser = Browser(page, profiles, phone=phone)
     try:
-        target = WebTarget(browser, phone)
-        out.write(state_line(target.state()))
-        out.flush()
-        number = 0
-        for raw in sys.stdin.buffer.read().split(b"\n"):
-            number += 1
-            line = raw.decode("utf-8", "surrogateescape").removesuffix("\r")
-            try:
-                command = parse(line)
-            except Unreadable as why:
-                out.write('{"error":%s}\n' % json_string("line %d: %s: %s" % (number, why, line)))
-                return 2
-            if command is None:
-                continue
-            if command[0] == "type":
-                for ch in command[1]:
-                    target.type_character(ch)
-                    if target.ended:
-                        break
-            else:
-                target.act(command)
-            if command[0] in ("alt+c", "close") and not target.ended:
-                out.write('{"error":%s}\n' % json_string(
-                    "line %d: the program did not end: %s" % (number, line)))
-                return 2
-            if target.ended:
-                out.write('{"ended":true}\n')
-                return 0
-            out.write(state_line(target.state()))
-            out.flush()
-        return 0
+        if sys.argv[1:2] == ["--check"]:
+            return check(browser, phone, sys.argv[2:])
+        return run(WebTarget(browser, phone), lines_of(sys.stdin.buffer.read()), sys.stdout)
     except WebDriverException as e:
         print("scenario-driver: " + str(e).splitlines()[0], file=sys.stderr)
         return 3
     finally:
-        out.flush()
+        sys.stdout.flush()
         browser.quit()
 
 
