@@ -146,11 +146,11 @@ screenshot-windows: windows
 # Start-up and memory against a bare Qt window, key steps on the fake and on
 # the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one (make windows): prints the
 # table and writes bench/results.md. Never part of `make test`.
-bench:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+bench: web
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES) $(WEB_TEST_PACKAGES)"
 	cmake -S . -B $(BENCH_BUILD) -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 	cmake --build $(BENCH_BUILD) -j$(JOBS)
-	WIN32_BUILD=$(abspath $(WIN32_BUILD)) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	WIN32_BUILD=$(abspath $(WIN32_BUILD)) WEB_PAGE=$(WEB_PAGE) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
 	    bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
 
 # $(WEB_BUILD)/lexidor.html: the glossary in one HTML file, to open from disk
