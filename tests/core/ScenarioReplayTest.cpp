@@ -34,7 +34,7 @@ public:
 
     scenario::State state() const override
     {
-        return {w_->rt.txtBuscar_Text(), w_->rt.selectedRow(),  w_->rt.caption(),
+        return {w_->rt.txtBuscar_Text(), w_->rt.selectedRow(),  w_->rt.topRow(),          w_->rt.caption(),
                 w_->form().indice(),     w_->form().longitud(), focusName(w_->rt.focus())};
     }
 

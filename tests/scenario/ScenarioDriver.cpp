@@ -145,6 +145,7 @@ scenario::State QtTarget::state() const
     const QWidget* focus = QApplication::focusWidget();
     return {box()->text().toStdU16String(),
             window_->selectedRow(),
+            window_->topRow(),
             window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
             window_->logic().indice(),
             window_->logic().longitud(),

@@ -32,8 +32,9 @@ std::string jsonString(std::u16string_view text)
 std::string stateLine(const State& s)
 {
     return "{\"text\":" + jsonString(s.text) + ",\"row\":" + std::to_string(s.row) +
-           ",\"caption\":" + jsonString(s.caption) + ",\"intIndice\":" + std::to_string(s.indice) +
-           ",\"intLongitud\":" + std::to_string(s.longitud) + ",\"focus\":" + jsonString(s.focus) + "}\n";
+           ",\"top\":" + std::to_string(s.top) + ",\"caption\":" + jsonString(s.caption) +
+           ",\"intIndice\":" + std::to_string(s.indice) + ",\"intLongitud\":" + std::to_string(s.longitud) +
+           ",\"focus\":" + jsonString(s.focus) + "}\n";
 }
 
 std::string errorLine(std::u16string_view message)

@@ -19,6 +19,7 @@ namespace lexidor::scenario {
 struct State {
     std::u16string text;
     int row;
+    int top; // the list's first visible row
     std::u16string caption;
     int indice;
     int longitud;

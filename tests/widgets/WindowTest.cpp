@@ -330,7 +330,12 @@ private Q_SLOTS:
         QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << 46;
         QTest::newRow("f1") << int(Qt::Key_F1) << 0 << 112;
         QTest::newRow("capslock") << int(Qt::Key_CapsLock) << 0 << 20;
-        QTest::newRow("a-acute-has-no-code") << int(Qt::Key_Aacute) << 0 << 0;
+        // After its accent key, an accented vowel is its letter's key.
+        QTest::newRow("a-acute-is-the-a-key") << int(Qt::Key_Aacute) << 0 << 65;
+        QTest::newRow("ntilde-is-oem-3") << int(Qt::Key_Ntilde) << 0 << 192;
+        QTest::newRow("comma") << int(Qt::Key_Comma) << 0 << 188;
+        QTest::newRow("keypad-plus") << int(Qt::Key_Plus) << int(Qt::KeypadModifier) << 107;
+        QTest::newRow("plus") << int(Qt::Key_Plus) << 0 << 187;
         QTest::newRow("dead-acute-has-no-code") << int(Qt::Key_Dead_Acute) << 0 << 0;
         QTest::newRow("unknown") << int(Qt::Key_unknown) << 0 << 0;
     }

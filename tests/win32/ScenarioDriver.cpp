@@ -142,7 +142,11 @@ class Win32Target final : public scenario::Target {
 public:
     explicit Win32Target(HINSTANCE instance) : instance_(instance) { start(); }
 
-    int rows() const override { return window_->lstLista_ListCount(); }
+    int rows() const override
+    {
+        return static_cast<int>(
+            SendMessageW(window_->control(lexidor::Control::lstLista), LB_GETCOUNT, 0, 0));
+    }
     bool ended() const override { return ended_; }
     scenario::State state() const override;
     void typeCharacter(std::u16string_view character) override;
@@ -214,12 +218,10 @@ void Win32Target::settle() const
 
 scenario::State Win32Target::state() const
 {
-    return {windowText(control(Control::txtBuscar)),
-            window_->selectedRow(),
-            windowText(control(Control::lblDescripcion)),
-            window_->logic().indice(),
-            window_->logic().longitud(),
-            lexidor::fromUtf8(window_->nameOf(GetFocus()))};
+    return {
+        windowText(control(Control::txtBuscar)),       window_->selectedRow(),    window_->topRow(),
+        windowText(control(Control::lblDescripcion)),  window_->logic().indice(), window_->logic().longitud(),
+        lexidor::fromUtf8(window_->nameOf(GetFocus()))};
 }
 
 void Win32Target::typeCharacter(std::u16string_view units)
