@@ -229,6 +229,10 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
         return true;
     }
     if (onList) {
+        // Space selects the current row, which a single-selection list has
+        // selected already; the page must not scroll.
+        if (key == u" ")
+            return true;
         const ListBox& list = events_.list();
         if (const auto to =
                 web::listMove(key, list.selectedRow(), list.topRow(), list.visibleRows(), list.ListCount())) {

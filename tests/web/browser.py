@@ -101,7 +101,7 @@ def json_string(text):
 
 
 # What the window shows, read from the page: the box, the option drawn
-# selected, the definition, the focused control, and the type-ahead state
+# selected, the row at the list's top as scrolled, the definition, the focused control, and the type-ahead state
 # from the program's two read-only entry points.
 STATE_SCRIPT = """
 const box = document.getElementById('txtBuscar');
@@ -109,13 +109,15 @@ if (!box) return null;
 const selected = document.querySelectorAll('#lstLista [role="option"][aria-selected="true"]');
 const focus = document.activeElement;
 const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
+const list = document.getElementById('lstLista');
 return [box.value, selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
+        Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
         document.getElementById('lblDescripcion').textContent,
         Module._lexidor_indice(), Module._lexidor_longitud(), inWindow ? focus.id : ''];
 """
 
 
 def state_line(state):
-    text, row, caption, indice, longitud, focus = state
-    return ('{"text":%s,"row":%d,"caption":%s,"intIndice":%d,"intLongitud":%d,"focus":%s}\n'
-            % (json_string(text), row, json_string(caption), indice, longitud, json_string(focus)))
+    text, row, top, caption, indice, longitud, focus = state
+    return ('{"text":%s,"row":%d,"top":%d,"caption":%s,"intIndice":%d,"intLongitud":%d,"focus":%s}\n'
+            % (json_string(text), row, top, json_string(caption), indice, longitud, json_string(focus)))

@@ -10,9 +10,9 @@
 #        scenario-driver.py --check A.scenario ...  (each against A.expected)
 # Environment: LEXIDOR_WEB_PAGE (the page), LEXIDOR_WEB_PROFILES (where the
 # fresh Chromium profiles go), LEXIDOR_WEB_MODE: "keys" (a desktop keyboard)
-# or "phone": a phone's screen and touch, and a phone keyboard's typing: each
-# character and Backspace as an input event between a key press and release
-# that say only keyCode 229, key "Unidentified".
+# or "229", typing as a phone's keyboard types: each character and Backspace
+# an input event between a key press and release that say only keyCode 229,
+# key "Unidentified".
 import difflib
 import io
 import os
@@ -26,10 +26,11 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import STATE_SCRIPT, Browser, json_string, state_line  # noqa: E402
 
-BOX_KEYS = {"Enter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
+# WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
+BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
             "Right": Keys.RIGHT, "Home": Keys.HOME, "End": Keys.END, "Delete": Keys.DELETE,
             "CapsLock": None}
-LIST_KEYS = {"Enter": Keys.ENTER, "Up": Keys.UP, "Down": Keys.DOWN, "Home": Keys.HOME, "End": Keys.END}
+LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "Home": Keys.HOME, "End": Keys.END}
 ROWS = 61
 
 
@@ -49,7 +50,7 @@ def parse(line):
     if command == "listkey" and argument in LIST_KEYS:
         return ("listkey", argument)
     if line in ("release Alt", "click box", "click buscar", "dblclick below", "tab", "shift+tab",
-                "activate", "restart", "alt+c", "close"):
+                "activate", "restart", "alt+c", "click cerrar", "close"):
         return (line,)
     if command in ("select", "dblclick") and argument.isascii() and argument.isdigit() \
             and len(argument) <= 9 and int(argument) < ROWS:
@@ -58,10 +59,10 @@ def parse(line):
 
 
 class WebTarget:
-    def __init__(self, browser, phone):
+    def __init__(self, browser, keycode229):
         self.b = browser
         self.d = browser.driver
-        self.phone = phone
+        self.keycode229 = keycode229
         self.ended = False
         self.last = None
         self.b.open()
@@ -94,7 +95,7 @@ class WebTarget:
     # desktop drivers send them to the control itself: the control gets the
     # focus for them, and the focus goes back after (no click, so no Click).
     def keys_to(self, name, send):
-        if self.state()[5] == name:
+        if self.state()[6] == name:
             send()
             return
         before = self.d.execute_script(
@@ -112,7 +113,7 @@ class WebTarget:
     # Each character pressed, typed and released, one after the other.
     def type_text(self, text):
         def send():
-            if not self.phone:
+            if not self.keycode229:
                 self.actions().send_keys(text).perform()
                 return
             for ch in text:
@@ -127,7 +128,7 @@ class WebTarget:
             if name == "CapsLock":
                 self.key_event("rawKeyDown", "CapsLock", "CapsLock", 20)
                 self.key_event("keyUp", "CapsLock", "CapsLock", 20)
-            elif name == "Backspace" and self.phone:
+            elif name == "Backspace" and self.keycode229:
                 self.key_event("rawKeyDown", "Unidentified", "", 229)
                 self.d.execute_script("document.execCommand('delete')")
                 self.key_event("keyUp", "Unidentified", "", 229)
@@ -189,6 +190,8 @@ class WebTarget:
             self.b.reload()
         elif name == "alt+c":
             self.actions().key_down(Keys.ALT).send_keys("c").key_up(Keys.ALT).perform()
+        elif name == "click cerrar":
+            self.actions().click(self.el("mnuCerrar")).perform()
         elif name == "close":
             # The tab's own close control.
             self.d.close()
@@ -218,7 +221,7 @@ def run(target, lines, out):
             target.type_text(command[1])
         else:
             target.act(command)
-        if command[0] in ("alt+c", "close") and not target.ended:
+        if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
             out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
             return 2
         if target.ended:
@@ -239,7 +242,7 @@ def lines_of(data):
 # --check A.scenario...: each file on a fresh page of one browser, against
 # its A.expected (and the status it implies), as run-scenario.sh compares
 # the desktop drivers' output; prints a diff for each difference.
-def check(browser, phone, paths):
+def check(browser, keycode229, paths):
     failed = 0
     for path in paths:
         name = os.path.basename(path).removesuffix(".scenario")
@@ -248,7 +251,7 @@ def check(browser, phone, paths):
         with open(path.removesuffix(".scenario") + ".expected", encoding="utf-8") as f:
             expected = f.read()
         out = io.StringIO()
-        status = run(WebTarget(browser, phone), lines, out)
+        status = run(WebTarget(browser, keycode229), lines, out)
         if browser.tab in browser.driver.window_handles:
             browser.driver.switch_to.window(browser.tab)
             browser.driver.close()
@@ -268,13 +271,13 @@ def check(browser, phone, paths):
 def main():
     page = os.environ["LEXIDOR_WEB_PAGE"]
     profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
-    phone = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "phone"
+    keycode229 = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "229"
     sys.stdout.reconfigure(encoding="utf-8", newline="\n")
-    browser = Browser(page, profiles, phone=phone)
+    browser = Browser(page, profiles)
     try:
         if sys.argv[1:2] == ["--check"]:
-            return check(browser, phone, sys.argv[2:])
-        return run(WebTarget(browser, phone), lines_of(sys.stdin.buffer.read()), sys.stdout)
+            return check(browser, keycode229, sys.argv[2:])
+        return run(WebTarget(browser, keycode229), lines_of(sys.stdin.buffer.read()), sys.stdout)
     except WebDriverException as e:
         print("scenario-driver: " + str(e).splitlines()[0], file=sys.stderr)
         return 3
