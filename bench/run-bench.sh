@@ -186,10 +186,10 @@ rss_extra=$(awk -v a="$rss_lex" -v b="$rss_floor" 'BEGIN { printf "%.1f", (a - b
         echo
         echo "## The web edition beside the desktop (headless Chromium $(dpkg-query -W -f='${Version}' chromium 2>/dev/null || echo '?'))"
         echo
-        echo "| | floor | Lexidor | Lexidor / floor |"
-        echo "|---|---|---|---|"
-        echo "| first frame, Qt (fork to first damage; floor: bare Qt window) | $frame_floor ms | $frame_lex ms | ×$frame_ratio |"
-        echo "| first frame, web (navigation to First Contentful Paint; floor: a page of one line) | $(web frame floor) ms ($(webrange frame floor)) | $(web frame lexidor) ms ($(webrange frame lexidor)) | ×$(awk -v a="$(web frame lexidor)" -v b="$(web frame floor)" 'BEGIN { printf "%.2f", a / b }') |"
+        echo "| first frame | floor | Lexidor, plain | Lexidor | Lexidor / floor |"
+        echo "|---|---|---|---|---|"
+        echo "| Qt: fork to first damage (floor: a bare Qt window; plain: its widgets by plain Qt code) | $frame_floor ms | $(median_of "Lexidor's widgets, plain" 4) ms | $frame_lex ms | ×$frame_ratio |"
+        echo "| web: navigation to First Contentful Paint (floor: a page of one line; plain: Lexidor's page at start, saved without its program) | $(web frame floor) ms ($(webrange frame floor)) | $(web frame plain) ms ($(webrange frame plain)) | $(web frame lexidor) ms ($(webrange frame lexidor)) | ×$(awk -v a="$(web frame lexidor)" -v b="$(web frame floor)" 'BEGIN { printf "%.2f", a / b }') |"
         echo
         echo "| key step | in-memory toolkit | Qt widgets (events and handler) | web page (key release to handled) |"
         echo "|---|---|---|---|"

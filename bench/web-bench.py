@@ -49,12 +49,23 @@ try:
         d.switch_to.window(b.home)
         return fcp
 
-    frames = {"floor": [], "lexidor": []}
-    first_frame(b.url)  # one unmeasured run each
-    first_frame("file://" + floor)
+    plain = os.path.join(work, "plain.html")
+    b.open()
+    with open(plain, "w", encoding="utf-8") as f:
+        f.write("<!DOCTYPE html>" + d.execute_script(
+            "const copy = document.documentElement.cloneNode(true);"
+            "copy.querySelectorAll('script, meta[http-equiv]').forEach(e => e.remove());"
+            "return copy.outerHTML;"))
+    d.close()
+    d.switch_to.window(b.home)
+
+    pages = {"floor": "file://" + floor, "plain": "file://" + plain, "lexidor": b.url}
+    frames = {name: [] for name in pages}
+    for url in pages.values():  # one unmeasured run each
+        first_frame(url)
     for _ in range(runs):
-        frames["lexidor"].append(first_frame(b.url))
-        frames["floor"].append(first_frame("file://" + floor))
+        for name, url in pages.items():
+            frames[name].append(first_frame(url))
     for name, values in frames.items():
         print("frame\t%s\t%.1f\t%.1f\t%.1f" % (name, statistics.median(values), min(values), max(values)))
 

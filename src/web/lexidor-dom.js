@@ -155,7 +155,9 @@ mergeInto(LibraryManager.library, {
       _lexidor_list_scrolled(el.scrollTop);
     });
     // The list's height and its rows' height, whenever the layout changes
-    // them (a phone turned, the text zoomed).
+    // them (a phone turned, the text zoomed). The observer's first call
+    // comes after the first layout, before the first frame is drawn; where
+    // there is none, the layout is asked for at once.
     function measure() {
       var row = el.firstElementChild;
       _lexidor_list_measured(el.clientHeight, row ? row.getBoundingClientRect().height : 0);
@@ -165,8 +167,9 @@ mergeInto(LibraryManager.library, {
       observer.observe(el);
       if (el.firstElementChild)
         observer.observe(el.firstElementChild);
+    } else {
+      measure();
     }
-    measure();
     window.addEventListener('pagehide', function (e) { _lexidor_closed(e.persisted ? 1 : 0); });
   },
 });
