@@ -57,8 +57,12 @@ def type_keys(b, text):
 
 def desktop(b):
     d = b.driver
-    # Everything the page asked for: itself, and data: addresses at most.
+    # Everything the page asked for: itself, and data: addresses at most;
+    # with the network off, as on a machine that has none.
     def prepare():
+        b.cdp("Network.enable")
+        b.cdp("Network.emulateNetworkConditions",
+              {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
         b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
             window.violations = [];
             document.addEventListener('securitypolicyviolation',
