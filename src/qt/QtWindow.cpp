@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "QtWindow.h"
 
+#include "QtAccessibility.h"
+
 #include "Catalogue.h"
 #include "FormDescription.h"
 #include "LexidorVersion.h"
@@ -224,7 +226,7 @@ void QtWindow::createControls(QWidget* client)
     txtBuscar_->installEventFilter(this);
     place(txtBuscar_, Control::txtBuscar);
 
-    lstLista_ = new QListWidget(client);
+    lstLista_ = new TermList(client);
     lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstLista_->setDragEnabled(false);
@@ -246,6 +248,8 @@ void QtWindow::createControls(QWidget* client)
     // table's name for it becomes its description.
     lblDescripcion_->setAccessibleName(QString());
     lblDescripcion_->setAccessibleDescription(qs(kFrmLexidor[Control::lblDescripcion].accessibleName));
+
+    announcer_ = new Announcer(client);
 
     cmdBuscar_ = new QPushButton(qs(kFrmLexidor[Control::cmdBuscar].text), client);
     cmdBuscar_->setAutoDefault(false);
@@ -462,6 +466,11 @@ std::u16string QtWindow::lstLista_Text() const
 void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption)
 {
     lblDescripcion_->setText(qs(caption));
+}
+
+void QtWindow::Announce(std::u16string_view text)
+{
+    announcer_->announce(qs(text));
 }
 
 std::u16string QtWindow::App_Path() const

@@ -21,6 +21,8 @@ class QStyle;
 
 namespace lexidor {
 
+class Announcer;
+
 // frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, realises
 // the FormRuntime operations on its widgets and reports Qt events to
 // FormEvents, which raises the handlers. It holds no behaviour of its own.
@@ -54,6 +56,7 @@ public:
     void lstLista_SetSelected(int row) override;
     std::u16string lstLista_Text() const override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
 
     // The row selected in the list, or -1.
     int selectedRow() const;
@@ -81,6 +84,7 @@ private:
     QListWidget* lstLista_ = nullptr;
     QLabel* lblDescripcion_ = nullptr;
     QPushButton* cmdBuscar_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool keyStep_ = false; // a KeyUp handler is running
     bool listHeld_ = false;
     QModelIndex heldCurrent_;

@@ -233,6 +233,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     fixClientSize();
     createControls();
     nameControls();
+    liveRegions_.create(hwnd_, control(Control::lblDescripcion), instance_);
 
     events_.created();
 }
@@ -539,6 +540,7 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         if (accessibleNamesSet_)
             clearAccessibleProperties();
+        liveRegions_.clear();
         if (events_.closed() && onEnd_ && !destroying_)
             onEnd_();
         return 0;
@@ -814,9 +816,13 @@ void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
     HWND label = control(Control::lblDescripcion);
     SetWindowTextW(label, value.c_str());
     InvalidateRect(label, nullptr, FALSE);
-    // The text is the label's accessible name: a screen reader reads the new
-    // definition out, and the focus stays where it is.
+    // The text is the label's accessible name.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, label, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Win32Window::Announce(std::u16string_view text)
+{
+    liveRegions_.announce(text);
 }
 
 std::u16string Win32Window::App_Path() const

@@ -4,6 +4,7 @@
 #include "FormDescription.h"
 #include "FormEvents.h"
 #include "FormRuntime.h"
+#include "Win32Accessibility.h"
 
 #include <windows.h>
 
@@ -25,8 +26,8 @@ namespace lexidor {
 //
 // The window is aware of each monitor's resolution: it lays the table out at
 // the window's dots per inch, and again on WM_DPICHANGED. Screen readers
-// (Active Accessibility) hear the definition as the name of lblDescripcion,
-// with a change announced by EVENT_OBJECT_NAMECHANGE.
+// (Active Accessibility) read the definition as the name of lblDescripcion,
+// and hear each lookup through live regions (Win32Accessibility.h).
 class Win32Window final : public FormRuntime {
 public:
     // Creates the window (hidden) and its controls, and raises Load. `onEnd`
@@ -74,6 +75,7 @@ public:
     void lstLista_SetSelected(int row) override;
     std::u16string lstLista_Text() const override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
     std::u16string App_Path() const override;
     void ChDir(std::u16string_view dir) override;
     void End() override;
@@ -108,6 +110,7 @@ private:
     HBITMAP scaledPicture_ = nullptr;
     int dpi_ = kBaseDpi;
     bool accessibleNamesSet_ = false;
+    LiveRegions liveRegions_;
     std::array<HWND, kControlCount> controls_{};
     std::array<WNDPROC, kControlCount> originalProcs_{};
     HWND focusBeforeDeactivation_ = nullptr;
