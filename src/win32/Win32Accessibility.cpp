@@ -1,96 +1,59 @@
 // SPDX-License-Identifier: MIT
-#include "Win32Accessibility.h"
+// What screen readers get from frmLexidor on Win32, through Active
+// Accessibility's property service.
+#include "Win32Window.h"
 
 #include <oleacc.h>
 
-#include <algorithm>
 #include <string>
 
 namespace lexidor {
 
-namespace {
-
-// UI Automation's LiveSetting property and its value Polite (the reader
-// waits until it has finished what it is saying), as UIAutomationCore.h
-// defines them; not every mingw-w64 has them.
-constexpr MSAAPROPID kLiveSettingProperty = {
-    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
-constexpr LONG kPolite = 1;
-// The live region's change, EVENT_OBJECT_LIVEREGIONCHANGED; the headers
-// declare it for Windows 8 and later only, and Windows 7 ignores it.
-constexpr DWORD kLiveRegionChanged = 0x8019;
-
-IAccPropServices* propertyService()
+// What a screen reader says for the box and the list, and the description of
+// the definition (whose name is its text). The property service keeps them
+// with the windows; where it is missing the controls keep the names the
+// system gives them.
+void Win32Window::nameControls()
 {
-    IAccPropServices* service = nullptr;
+    IAccPropServices* properties = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&service))))
-        return nullptr;
-    return service;
-}
-
-bool sameText(HWND window, std::u16string_view text)
-{
-    std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    shown.resize(
-        static_cast<std::size_t>(GetWindowTextW(window, shown.data(), static_cast<int>(shown.size()))));
-    return shown.size() == text.size() &&
-           std::equal(text.begin(), text.end(), shown.begin(),
-                      [](char16_t a, wchar_t b) { return static_cast<wchar_t>(a) == b; });
-}
-
-} // namespace
-
-void LiveRegions::create(HWND parent, HWND label, HINSTANCE instance)
-{
-    label_ = label;
-    // Visible, so that it is in the accessibility tree, and of no size, so
-    // that it shows nothing and takes no click.
-    announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
-                                 parent, nullptr, instance, nullptr);
-    IAccPropServices* service = propertyService();
-    if (!service)
+                                reinterpret_cast<void**>(&properties))))
         return;
-    VARIANT polite;
-    VariantInit(&polite);
-    polite.vt = VT_I4;
-    polite.lVal = kPolite;
-    for (HWND region : {label_, announcer_}) {
-        if (region)
-            propertiesSet_ = SUCCEEDED(service->SetHwndProp(region, static_cast<DWORD>(OBJID_CLIENT),
-                                                            CHILDID_SELF, kLiveSettingProperty, polite)) ||
-                             propertiesSet_;
+    bool all = true;
+    for (const ControlDescription& c : kFrmLexidor.controls) {
+        // A box or a list shows no name of its own; a control read by its
+        // text has its name already, and the table's name describes it.
+        const bool named = c.kind == ControlKind::TextBox || c.kind == ControlKind::ListBox;
+        if (!named && !c.readByText)
+            continue;
+        const std::wstring text(c.accessibleName.begin(), c.accessibleName.end());
+        all = SUCCEEDED(properties->SetHwndPropStr(
+                  control(c.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                  c.readByText ? PROPID_ACC_DESCRIPTION : PROPID_ACC_NAME, text.c_str())) &&
+              all;
     }
-    service->Release();
+    accessibleNamesSet_ = all;
+    properties->Release();
 }
 
-void LiveRegions::clear()
+// Each lookup's outcome, read out where the user is (LiveRegions.h).
+void Win32Window::Announce(std::u16string_view text)
 {
-    if (!propertiesSet_)
-        return;
-    propertiesSet_ = false;
-    IAccPropServices* service = propertyService();
-    if (!service)
-        return;
-    for (HWND region : {label_, announcer_}) {
-        if (region)
-            service->ClearHwndProps(region, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                    &kLiveSettingProperty, 1);
-    }
-    service->Release();
+    liveRegions_.announce(text);
 }
 
-void LiveRegions::announce(std::u16string_view text)
+// The properties go with the windows.
+void Win32Window::clearAccessibleProperties()
 {
-    HWND region = label_;
-    if (!label_ || !sameText(label_, text)) {
-        region = announcer_;
-        if (!region)
-            return;
-        const std::wstring value(text.begin(), text.end());
-        SetWindowTextW(region, value.c_str());
-    }
-    NotifyWinEvent(kLiveRegionChanged, region, OBJID_CLIENT, CHILDID_SELF);
+    IAccPropServices* properties = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&properties))))
+        return;
+    const MSAAPROPID all[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    for (const Control id : {Control::txtBuscar, Control::lstLista, Control::lblDescripcion})
+        properties->ClearHwndProps(control(id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, all, 2);
+    accessibleNamesSet_ = false;
+    properties->Release();
 }
 
 } // namespace lexidor

@@ -4,7 +4,7 @@
 #include "FormDescription.h"
 #include "FormEvents.h"
 #include "FormRuntime.h"
-#include "Win32Accessibility.h"
+#include "LiveRegions.h"
 
 #include <windows.h>
 
@@ -15,19 +15,21 @@
 namespace lexidor {
 
 // frmLexidor on plain Win32: a top-level window built from kFrmLexidor with
-// real EDIT, LISTBOX, STATIC and BUTTON controls. It realises the FormRuntime
-// operations on those controls and reports their messages to FormEvents,
-// which raises the handlers; it holds no behaviour of its own.
+// real EDIT, LISTBOX, STATIC and BUTTON controls. It reports their messages
+// to FormEvents, which raises the handlers and keeps the list box, and draws
+// what the FormRuntime operations say. What it still decides is Win32
+// mechanism only: which message is which runtime event, and how a control
+// is told to show a state.
 //
 // Messages used: WM_KEYUP of the edit and the list (subclassed) for KeyUp,
-// WM_LBUTTONUP of the edit for Click, WM_LBUTTONDBLCLK on a list row for
+// the edit's button releases for Click, WM_LBUTTONDBLCLK on a list row for
 // DblClick, BN_CLICKED for the button, WM_COMMAND of the menu for Cerrar, and
 // the window's first WM_ACTIVATE for Activate.
 //
 // The window is aware of each monitor's resolution: it lays the table out at
 // the window's dots per inch, and again on WM_DPICHANGED. Screen readers
 // (Active Accessibility) read the definition as the name of lblDescripcion,
-// and hear each lookup through live regions (Win32Accessibility.h).
+// and hear each lookup through live regions (LiveRegions.h).
 class Win32Window final : public FormRuntime {
 public:
     // Creates the window (hidden) and its controls, and raises Load. `onEnd`
@@ -51,8 +53,9 @@ public:
     HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     std::string_view nameOf(HWND window) const;
 
-    // The row selected in the list, or -1.
+    // What the list shows: the selected row (-1 for none), the top row.
     int selectedRow() const;
+    int topRow() const;
 
     // Where a label draws its text, in the label's client coordinates.
     RECT labelTextRect(Control label) const;
@@ -70,10 +73,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
-    int lstLista_ListCount() const override;
-    void lstLista_SetListIndex(int row) override;
-    void lstLista_SetSelected(int row) override;
-    std::u16string lstLista_Text() const override;
+    void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
     void Announce(std::u16string_view text) override;
     std::u16string App_Path() const override;
@@ -84,8 +84,21 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // A message to a subclassed control, and the control's own procedure.
+    struct Message {
+        HWND hwnd;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        WNDPROC original;
+        LRESULT callOriginal() const { return CallWindowProcW(original, hwnd, msg, wParam, lParam); }
+    };
+
     LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT boxMessage(const Message& m);
+    LRESULT listMessage(const Message& m);
+    void reportList();
+    void fitList();
     void createMenu();
     void createControls();
     void nameControls();
@@ -96,8 +109,7 @@ private:
     void fixClientSize();
     void paintBackground(HDC dc, const RECT& area) const;
     void drawLabel(const DRAWITEMSTRUCT& item) const;
-    void moveFocus(int step);
-    void selectRow(int row);
+    void moveFocus(Control from, int step);
     int indexOf(HWND window) const;
 
     HINSTANCE instance_;

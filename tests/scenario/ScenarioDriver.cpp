@@ -13,6 +13,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 
 #include <cstdio>
@@ -44,6 +45,8 @@ Qt::Key qtKey(scenario::BoxKey key)
     switch (key) {
     case K::Enter:
         return Qt::Key_Return;
+    case K::KeypadEnter:
+        return Qt::Key_Enter;
     case K::Backspace:
         return Qt::Key_Backspace;
     case K::Shift:
@@ -70,6 +73,8 @@ Qt::Key qtKey(scenario::ListKey key)
     switch (key) {
     case K::Enter:
         return Qt::Key_Return;
+    case K::Space:
+        return Qt::Key_Space;
     case K::Up:
         return Qt::Key_Up;
     case K::Down:
@@ -105,7 +110,11 @@ private:
 
     // Overloads for std::visit, one per command.
     void operator()(const scenario::Type&) {}
-    void operator()(const scenario::PressBoxKey& c) { QTest::keyClick(box(), qtKey(c.key)); }
+    void operator()(const scenario::PressBoxKey& c)
+    {
+        const bool keypad = c.key == scenario::BoxKey::KeypadEnter;
+        QTest::keyClick(box(), qtKey(c.key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    }
     void operator()(const scenario::PressListKey& c) { QTest::keyClick(list(), qtKey(c.key)); }
     void operator()(const scenario::ReleaseAlt&) { QTest::keyRelease(box(), Qt::Key_Alt); }
     void operator()(const scenario::ClickBox&)
@@ -145,6 +154,7 @@ scenario::State QtTarget::state() const
     const QWidget* focus = QApplication::focusWidget();
     return {box()->text().toStdU16String(),
             window_->selectedRow(),
+            window_->topRow(),
             window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
             window_->logic().indice(),
             window_->logic().longitud(),
@@ -244,10 +254,20 @@ void QtTarget::operator()(const scenario::Restart&)
 
 void QtTarget::operator()(const scenario::EndProgram& c)
 {
-    if (c.byMenu)
+    switch (c.how) {
+    case scenario::EndProgram::AccessKey:
         QTest::keyClick(focusOrWindow(), Qt::Key_C, Qt::AltModifier);
-    else
+        break;
+    case scenario::EndProgram::MenuClick: {
+        QMenuBar* bar = window_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          bar->actionGeometry(bar->actions().value(0)).center());
+        break;
+    }
+    case scenario::EndProgram::CloseControl:
         window_->close();
+        break;
+    }
 }
 
 } // namespace

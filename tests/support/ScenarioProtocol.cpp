@@ -32,8 +32,9 @@ std::string jsonString(std::u16string_view text)
 std::string stateLine(const State& s)
 {
     return "{\"text\":" + jsonString(s.text) + ",\"row\":" + std::to_string(s.row) +
-           ",\"caption\":" + jsonString(s.caption) + ",\"intIndice\":" + std::to_string(s.indice) +
-           ",\"intLongitud\":" + std::to_string(s.longitud) + ",\"focus\":" + jsonString(s.focus) + "}\n";
+           ",\"top\":" + std::to_string(s.top) + ",\"caption\":" + jsonString(s.caption) +
+           ",\"intIndice\":" + std::to_string(s.indice) + ",\"intLongitud\":" + std::to_string(s.longitud) +
+           ",\"focus\":" + jsonString(s.focus) + "}\n";
 }
 
 std::string errorLine(std::u16string_view message)
@@ -54,8 +55,9 @@ std::optional<Key> keyNamed(const std::array<std::pair<std::string_view, Key>, N
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<std::string_view, BoxKey>, 9> kBoxKeys{{
+constexpr std::array<std::pair<std::string_view, BoxKey>, 10> kBoxKeys{{
     {"Enter", BoxKey::Enter},
+    {"KeypadEnter", BoxKey::KeypadEnter},
     {"Backspace", BoxKey::Backspace},
     {"Shift", BoxKey::Shift},
     {"Left", BoxKey::Left},
@@ -66,8 +68,9 @@ constexpr std::array<std::pair<std::string_view, BoxKey>, 9> kBoxKeys{{
     {"CapsLock", BoxKey::CapsLock},
 }};
 
-constexpr std::array<std::pair<std::string_view, ListKey>, 5> kListKeys{{
+constexpr std::array<std::pair<std::string_view, ListKey>, 6> kListKeys{{
     {"Enter", ListKey::Enter},
+    {"Space", ListKey::Space},
     {"Up", ListKey::Up},
     {"Down", ListKey::Down},
     {"Home", ListKey::Home},
@@ -152,8 +155,12 @@ Line parse(std::string_view line, int rows)
         return Command{Activate{}};
     if (line == "restart")
         return Command{Restart{}};
-    if (line == "alt+c" || line == "close")
-        return Command{EndProgram{line == "alt+c"}};
+    if (line == "alt+c")
+        return Command{EndProgram{EndProgram::AccessKey}};
+    if (line == "click cerrar")
+        return Command{EndProgram{EndProgram::MenuClick}};
+    if (line == "close")
+        return Command{EndProgram{EndProgram::CloseControl}};
     return Unreadable{"cannot read"};
 }
 

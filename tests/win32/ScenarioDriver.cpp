@@ -5,6 +5,8 @@
 // JSON line after each command. Same commands and output as the Qt driver
 // (tests/scenarios/README.md).
 
+#include "KeyCodes.h"
+#include "ResourceIds.h"
 #include "ScenarioProtocol.h"
 #include "Utf8.h"
 #include "Win32Window.h"
@@ -40,32 +42,6 @@ std::u16string windowText(HWND window)
 
 // --- Keys -------------------------------------------------------------------
 
-// The virtual-key code a Spanish keyboard reports for a typed character, as
-// the Qt driver has it: letters their capital's code, digits and space their
-// own, the punctuation keys shared by all layouts, Ñ; anything else 0.
-int keyForCharacter(char32_t c)
-{
-    if (c >= U'a' && c <= U'z')
-        return static_cast<int>(c - U'a' + U'A');
-    if ((c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U' ')
-        return static_cast<int>(c);
-    switch (c) {
-    case U'+':
-        return 187;
-    case U',':
-        return 188;
-    case U'-':
-        return 189;
-    case U'.':
-        return 190;
-    case U'ñ':
-    case U'Ñ':
-        return 192;
-    default:
-        return 0;
-    }
-}
-
 // What a keyboard sends with each key: WM_KEYDOWN, the characters that
 // TranslateMessage would make of it, WM_KEYUP.
 struct Key {
@@ -80,6 +56,8 @@ Key win32Key(scenario::BoxKey key)
     switch (key) {
     case K::Enter:
         return {VK_RETURN, L'\r', false};
+    case K::KeypadEnter:
+        return {VK_RETURN, L'\r', true};
     case K::Backspace:
         return {VK_BACK, L'\b', false};
     case K::Shift:
@@ -106,6 +84,8 @@ Key win32Key(scenario::ListKey key)
     switch (key) {
     case K::Enter:
         return {VK_RETURN, L'\r', false};
+    case K::Space:
+        return {VK_SPACE, L' ', false};
     case K::Up:
         return {VK_UP, 0, true};
     case K::Down:
@@ -142,7 +122,11 @@ class Win32Target final : public scenario::Target {
 public:
     explicit Win32Target(HINSTANCE instance) : instance_(instance) { start(); }
 
-    int rows() const override { return window_->lstLista_ListCount(); }
+    int rows() const override
+    {
+        return static_cast<int>(
+            SendMessageW(window_->control(lexidor::Control::lstLista), LB_GETCOUNT, 0, 0));
+    }
     bool ended() const override { return ended_; }
     scenario::State state() const override;
     void typeCharacter(std::u16string_view character) override;
@@ -214,12 +198,10 @@ void Win32Target::settle() const
 
 scenario::State Win32Target::state() const
 {
-    return {windowText(control(Control::txtBuscar)),
-            window_->selectedRow(),
-            windowText(control(Control::lblDescripcion)),
-            window_->logic().indice(),
-            window_->logic().longitud(),
-            lexidor::fromUtf8(window_->nameOf(GetFocus()))};
+    return {
+        windowText(control(Control::txtBuscar)),       window_->selectedRow(),    window_->topRow(),
+        windowText(control(Control::lblDescripcion)),  window_->logic().indice(), window_->logic().longitud(),
+        lexidor::fromUtf8(window_->nameOf(GetFocus()))};
 }
 
 void Win32Target::typeCharacter(std::u16string_view units)
@@ -227,7 +209,7 @@ void Win32Target::typeCharacter(std::u16string_view units)
     HWND box = control(Control::txtBuscar);
     const char32_t c =
         units.size() == 2 ? 0x10000 + ((units[0] - 0xD800) << 10) + (units[1] - 0xDC00) : char32_t{units[0]};
-    const int code = keyForCharacter(c);
+    const int code = lexidor::vk::ofCharacter(c);
     SendMessageW(box, WM_KEYDOWN, static_cast<WPARAM>(code), keyData(code, false, false));
     for (const char16_t unit : units)
         SendMessageW(box, WM_CHAR, unit, keyData(code, false, false));
@@ -398,8 +380,13 @@ void Win32Target::operator()(const scenario::Restart&)
 
 void Win32Target::operator()(const scenario::EndProgram& c)
 {
-    if (!c.byMenu) {
+    if (c.how == scenario::EndProgram::CloseControl) {
         SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    }
+    if (c.how == scenario::EndProgram::MenuClick) {
+        // What the menu bar sends when Cerrar is clicked.
+        SendMessageW(window_->handle(), WM_COMMAND, MAKEWPARAM(IDM_CERRAR, 0), 0);
         return;
     }
     // Alt held, C pressed: the system turns the character into the menu's
