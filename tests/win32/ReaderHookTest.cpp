@@ -156,23 +156,14 @@ bool raised(DWORD event, const char* kind)
 
 HWND findWindow(DWORD process)
 {
-    struct Search {
-        DWORD process;
-        HWND found;
-    } search{process, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == s->process && className(hwnd) == "LexidorForm") {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"LexidorForm", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"LexidorForm", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process)
+            return w;
+    }
+    return nullptr;
 }
 
 std::string focusedKind(HWND window)
@@ -313,7 +304,7 @@ int main(int argc, char** argv)
             events.clear();
             for (WORD key : row.keys)
                 press(key);
-            check(pumpUntil(row.done), std::string(row.name) + ": the program handled the keys");
+            check(pumpUntil(row.done), std::string(row.name) + ": the program answered the keys in time");
             std::printf("%s | %s\n", row.name, describe(events).c_str());
             std::vector<Event> focus;
             std::vector<Event> live;

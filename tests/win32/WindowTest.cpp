@@ -398,20 +398,11 @@ void checkPropertiesSet(const Win32Window& window, HWND announcer)
 // The announcer: the window's one child that is no control of the form.
 HWND findAnnouncer(const Win32Window& window)
 {
-    struct Search {
-        const Win32Window& window;
-        HWND found;
-    } search{window, nullptr};
-    EnumChildWindows(
-        window.handle(),
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (s->window.nameOf(child).empty() && GetParent(child) == s->window.handle())
-                s->found = child;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child = GetWindow(window.handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (window.nameOf(child).empty())
+            return child;
+    }
+    return nullptr;
 }
 
 // When the window closes, every property it set goes with it.
