@@ -16,8 +16,17 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${3:-}" = --inside ]; then
-    # On the private display and bus: the checks, then speech-dispatcher,
-    # which outlives its clients for a while, is stopped here.
+    # On the private display and bus, with the private home: speech without
+    # a sound card (espeak-ng through libao's null driver), the checks, then
+    # speech-dispatcher, which outlives its clients for a while, is stopped.
+    echo "default_driver=null" >"$HOME/.libao"
+    mkdir -p "${XDG_CONFIG_HOME:-$HOME/.config}/speech-dispatcher"
+    cat >"${XDG_CONFIG_HOME:-$HOME/.config}/speech-dispatcher/speechd.conf" <<'EOF'
+AudioOutputMethod "libao"
+DefaultModule espeak-ng
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+Timeout 5
+EOF
     /usr/bin/python3 "$here/orca-session.py" "$1" "$2"
     status=$?
     pidfile=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
@@ -50,22 +59,13 @@ if [ ! -x "$program" ]; then
 fi
 
 rm -rf "$work" "$work.orca-debug.txt"
-mkdir -p "$work/home" "$work/cache" "$work/tmp" "$work/config/speech-dispatcher" "$work/data" &&
+mkdir -p "$work/home" "$work/cache" "$work/tmp" "$work/config" "$work/data" &&
     mkdir -p -m 700 "$work/run" || exit 1
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache \
     XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM \
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON SPEECHD_ADDRESS
-# Speech without a sound card: espeak-ng through libao's null driver.
-echo "default_driver=null" >"$HOME/.libao"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'EOF'
-AudioOutputMethod "libao"
-DefaultModule espeak-ng
-AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
-Timeout 5
-EOF
-
 timeout -k 5 100 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
     bash "$here/orca-session.sh" "$program" "$work" --inside 2>"$work/stderr.txt"
 status=$?
