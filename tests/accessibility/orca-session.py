@@ -231,6 +231,8 @@ state = {}
 
 def double_click_a_row():
     name, x, y = showing_row_other_than("CSN")
+    if not name:
+        give_up("a row other than CSN is in sight in the list")
     state["picked"] = name
     xdotool("mousemove", "--sync", str(x), str(y))
     xdotool("click", "--repeat", "2", "--delay", "80", "1")
