@@ -27,12 +27,12 @@ WEB_PAGE := $(abspath $(WEB_BUILD))/lexidor.html
 
 # What the tests add (`make test`, which also runs tests/win32/install-deps.sh
 # for the Windows cross compiler and Wine), with what packaging needs so that
-# the package test runs too.
+# the package test runs too; Orca and its speech for the screen-reader test.
 PACKAGE_PACKAGES := dpkg-dev file lintian
 TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev hunspell hunspell-es xdotool x11-utils imagemagick \
                  desktop-file-utils appstream icoutils clang-format strace dbus-bin \
-                 dbus-daemon at-spi2-core python3-pyatspi python3-gi $(PACKAGE_PACKAGES) \
-                 $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
+                 dbus-daemon at-spi2-core python3-pyatspi python3-gi orca speech-dispatcher \
+                 speech-dispatcher-espeak-ng $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
 PACKAGES ?= $(TEST_PACKAGES)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -10,6 +10,9 @@
 #                        what Active Accessibility reports)
 #   win32.window-150     the same on a display at 144 dpi (150 per cent), in
 #                        a Wine prefix of its own
+#   win32.reader-events  lexidor-reader-test.exe: lexidor.exe typed into from
+#                        another process, its focus and live-region events
+#                        read as a screen reader reads them
 #   win32.resources      icon, picture and version record (icoutils)
 #   win32.imports        the programs import only system DLLs
 # Without the cross compiler, Wine or icoutils, one test says what is missing
@@ -49,7 +52,8 @@ if(LEXIDOR_MINGW_CXX)
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${lexidor_win32_bin}/lexidor.exe
                      ${lexidor_win32_test_bin}/lexidor-scenario.exe
-                     ${lexidor_win32_test_bin}/lexidor-window-test.exe)
+                     ${lexidor_win32_test_bin}/lexidor-window-test.exe
+                     ${lexidor_win32_test_bin}/lexidor-reader-test.exe)
 endif()
 
 if(NOT LEXIDOR_TESTS)
@@ -103,6 +107,12 @@ add_test(NAME win32.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}
 # Wine's own exit status can be 0 when the program never started: the
 # program's closing line decides.
 set_tests_properties(win32.window PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
+                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+
+add_test(NAME win32.reader-events
+         COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-reader-test.exe
+                 ${lexidor_win32_bin}/lexidor.exe)
+set_tests_properties(win32.reader-events PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
                      RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
 # The window on a display scaled to 150 per cent: another prefix, whose

@@ -32,6 +32,12 @@ char16_t* scratch(int units);
 // The first `units` of the scratch buffer, as a string.
 std::u16string scratchText(int units);
 
+// An ASCII name (an element's id, an attribute's) as a text.
+inline std::u16string u16(std::string_view ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
+
 // The page (0 stands for the document: its body, its root's style, its title).
 inline constexpr int kDocument = 0;
 

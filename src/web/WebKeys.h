@@ -56,6 +56,22 @@ inline int codeOfKey(std::u16string_view key, std::u16string_view code)
     return vk::ofName(asciiName(key));
 }
 
+// A caption around its access key: "&Cerrar" is "", 'C', "errar"; no
+// key (0) where the caption has no '&' before a character.
+struct AccessKey {
+    std::u16string_view before;
+    char16_t key = 0;
+    std::u16string_view after;
+};
+
+constexpr AccessKey accessKeyOf(std::u16string_view caption)
+{
+    const std::size_t amp = caption.find(u'&');
+    if (amp == std::u16string_view::npos || amp + 1 >= caption.size())
+        return {caption, 0, {}};
+    return {caption.substr(0, amp), caption[amp + 1], caption.substr(amp + 2)};
+}
+
 class KeyReader {
 public:
     // An input event in the box: its inputType and data.

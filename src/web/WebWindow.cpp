@@ -14,22 +14,6 @@ namespace {
 
 constexpr int kShift = 1, kCtrl = 2, kAlt = 4, kMeta = 8;
 
-std::string px(int pixels)
-{
-    return std::to_string(pixels) + "px";
-}
-
-std::string rgb(Rgb c)
-{
-    return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) +
-           ")";
-}
-
-std::u16string u16(std::string_view ascii)
-{
-    return {ascii.begin(), ascii.end()};
-}
-
 MouseButton buttonOf(int domButton)
 {
     switch (domButton) {
@@ -44,22 +28,7 @@ MouseButton buttonOf(int domButton)
     }
 }
 
-// The menu caption around its access key: "&Cerrar" is "", 'C', "errar".
-struct AccessKey {
-    std::u16string_view before;
-    char16_t key = 0;
-    std::u16string_view after;
-};
-
-constexpr AccessKey accessKeyOf(std::u16string_view caption)
-{
-    const std::size_t amp = caption.find(u'&');
-    if (amp == std::u16string_view::npos || amp + 1 >= caption.size())
-        return {caption, 0, {}};
-    return {caption.substr(0, amp), caption[amp + 1], caption.substr(amp + 2)};
-}
-
-constexpr AccessKey kCerrar = accessKeyOf(kFrmLexidor.menu.caption);
+constexpr web::AccessKey kCerrar = web::accessKeyOf(kFrmLexidor.menu.caption);
 
 } // namespace
 
@@ -73,113 +42,6 @@ void WebWindow::start()
     events_.created();
     lexidor_dom_listen(element(Control::lstLista));
     events_.activated();
-}
-
-// The page: the caption bar, the menu bar and the client area with its
-// controls, placed from the form table by CSS variables (lexidor.css lays
-// them out at those places, or in one column on a narrow screen).
-void WebWindow::build()
-{
-    const FormDescription& f = kFrmLexidor;
-    const int root = dom::kDocument;
-    dom::style(root, "--client-width", px(f.clientPixelWidth()));
-    dom::style(root, "--client-height", px(f.clientPixelHeight()));
-    dom::style(root, "--background", rgb(f.background));
-    dom::style(root, "--label-text", rgb(f.labelText));
-    dom::style(root, "--label-margin", px(f.labelMargin));
-    dom::style(root, "--font", px(f.fontPixels));
-    dom::style(root, "--row", px(f.listRowPixels));
-    dom::style(root, "--list-border", px(f.listBorderPixels));
-    dom::text(root, f.caption);
-
-    window_ = dom::create("main");
-    dom::attr(window_, "id", u16(f.name));
-    dom::attr(window_, "aria-labelledby", u"caption");
-    const int caption = dom::create("h1", window_);
-    dom::attr(caption, "id", u"caption");
-    dom::text(caption, f.caption);
-
-    const int menuBar = dom::create("div", window_);
-    dom::attr(menuBar, "role", u"menubar");
-    dom::attr(menuBar, "class", u"menubar");
-    const int menu = dom::create("button", menuBar);
-    dom::attr(menu, "id", u16(f.menu.name));
-    dom::attr(menu, "type", u"button");
-    dom::attr(menu, "role", u"menuitem");
-    dom::attr(menu, "tabindex", u"-1");
-    dom::tag(menu, kMenuItem, -1);
-    dom::text(dom::create("span", menu), kCerrar.before);
-    if (kCerrar.key != 0) {
-        dom::attr(menu, "aria-keyshortcuts", u"Alt+" + std::u16string(1, kCerrar.key));
-        dom::text(dom::create("u", menu), std::u16string_view(&kCerrar.key, 1));
-    }
-    dom::text(dom::create("span", menu), kCerrar.after);
-
-    const int client = dom::create("div", window_);
-    dom::attr(client, "class", u"client");
-    for (const ControlDescription& c : f.controls) {
-        const bool live = c.kind == ControlKind::Label && c.readByText;
-        const char* tag = c.kind == ControlKind::TextBox          ? "input"
-                          : c.kind == ControlKind::CommandButton  ? "button"
-                          : c.kind == ControlKind::Label && !live ? "label"
-                                                                  : "div";
-        const int el = dom::create(tag, client);
-        elements_[static_cast<std::size_t>(c.id)] = el;
-        dom::attr(el, "id", u16(c.name));
-        dom::tag(el, static_cast<int>(c.id), -1);
-        const PixelRect r = c.pixels();
-        dom::style(el, "--left", px(r.left));
-        dom::style(el, "--top", px(r.top));
-        dom::style(el, "--width", px(r.width));
-        dom::style(el, "--height", px(r.height));
-        if (!c.text.empty())
-            dom::text(el, c.text);
-        if (!live && c.accessibleName != c.text)
-            dom::attr(el, "aria-label", c.accessibleName);
-        switch (c.kind) {
-        case ControlKind::TextBox:
-            dom::attr(el, "type", u"text");
-            dom::attr(el, "aria-controls", u16(f[Control::lstLista].name));
-            // Whole words typed as typed: no capitals, corrections or
-            // suggestions added by a phone's keyboard.
-            for (const char* off : {"autocomplete", "autocorrect", "autocapitalize"})
-                dom::attr(el, off, u"off");
-            dom::attr(el, "spellcheck", u"false");
-            dom::attr(el, "enterkeyhint", u"search");
-            break;
-        case ControlKind::ListBox:
-            dom::attr(el, "role", u"listbox");
-            dom::attr(el, "tabindex", u"0");
-            break;
-        case ControlKind::CommandButton:
-            dom::attr(el, "type", u"button");
-            break;
-        case ControlKind::Label:
-            if (live) {
-                // One polite live region: its text is replaced by each
-                // definition found, and read once.
-                dom::attr(el, "role", u"status");
-                dom::attr(el, "aria-live", u"polite");
-                dom::attr(el, "aria-atomic", u"true");
-                dom::attr(el, "aria-description", c.accessibleName);
-            } else {
-                dom::attr(el, "for", u16(f[Control::txtBuscar].name));
-            }
-            break;
-        }
-    }
-
-    const int list = element(Control::lstLista);
-    options_.reserve(kCatalogue.size());
-    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        const int option = dom::create("div", list);
-        dom::attr(option, "id", u"lstLista-" + u16(std::to_string(i)));
-        dom::attr(option, "role", u"option");
-        dom::attr(option, "aria-selected", u"false");
-        dom::tag(option, static_cast<int>(Control::lstLista), static_cast<int>(i));
-        dom::text(option, kCatalogue[i].term);
-        options_.push_back(option);
-    }
 }
 
 void WebWindow::focus(Control c, bool selectText)
@@ -347,7 +209,7 @@ void WebWindow::lstLista_Show(int selectedRow, int topRow)
             dom::attr(options_[static_cast<std::size_t>(shownRow_)], "aria-selected", u"false");
         if (selectedRow >= 0) {
             dom::attr(options_[static_cast<std::size_t>(selectedRow)], "aria-selected", u"true");
-            dom::attr(list, "aria-activedescendant", u"lstLista-" + u16(std::to_string(selectedRow)));
+            dom::attr(list, "aria-activedescendant", u"lstLista-" + dom::u16(std::to_string(selectedRow)));
         } else {
             dom::removeAttr(list, "aria-activedescendant");
         }
@@ -357,13 +219,24 @@ void WebWindow::lstLista_Show(int selectedRow, int topRow)
     scrollList();
 }
 
-// The same text again changes nothing on screen and is not read again.
+// The same text again changes nothing on screen.
 void WebWindow::lblDescripcion_SetCaption(std::u16string_view caption)
 {
     if (caption == caption_)
         return;
     caption_ = caption;
     dom::text(element(Control::lblDescripcion), caption);
+}
+
+// A text equal to the last one read is a change all the same: it gets a
+// no-break space at its end every other time, which readers do not say.
+void WebWindow::Announce(std::u16string_view text)
+{
+    std::u16string said(text);
+    if (said == announced_)
+        said += u'\u00A0';
+    announced_ = said;
+    dom::text(announcer_, said);
 }
 
 // The folder the page was opened from.

@@ -64,6 +64,7 @@ public:
     void txtBuscar_SetFocus() override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
     std::u16string App_Path() const override;
     void ChDir(std::u16string_view dir) override;
     void End() override;
@@ -83,10 +84,12 @@ private:
     std::array<int, kControlCount> elements_{};
     std::vector<int> options_;
     int window_ = 0;
+    int announcer_ = 0;
     int shownRow_ = -1;
     int shownTop_ = 0;
     double rowHeight_;
     std::u16string caption_;
+    std::u16string announced_;
     std::u16string currentDir_;
     bool pressedInBox_ = false;
 };
