@@ -4,6 +4,7 @@
 # with real keys: the window at a desktop's width, and a whole phone screen
 # (390 CSS pixels wide, at three device pixels each).
 # usage: screenshot-web.py lexidor.html DESKTOP.png PHONE.png
+import base64
 import os
 import sys
 
@@ -27,7 +28,6 @@ for out, phone in ((desktop_png, False), (phone_png, True)):
         b.driver.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
         if phone:
             shot = b.cdp("Page.captureScreenshot", {"format": "png", "captureBeyondViewport": False})
-            import base64
             with open(out, "wb") as f:
                 f.write(base64.b64decode(shot["data"]))
         else:
