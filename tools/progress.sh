@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs a CMake, build or CTest command and shows only what matters: the
+# progress lines ("[ 42%] Building CXX object ...", "-- Detecting ...",
+# "Start 12: ...", "... Passed") are drawn in place on a terminal and left
+# out elsewhere; everything else (compiler warnings and errors, a failing
+# test's output, CTest's summary) passes through as it comes.
+# usage: progress.sh build|test COMMAND [ARG...]
+# Exit status: the command's.
+set -u
+mode=$1
+shift
+
+case $mode in
+# Make's rule and target lines, CMake's status lines (the Windows tree is
+# configured during the build), the dependency scanner's.
+build) progress='^(\[ *[0-9]+%\] |-- |Scanning dependencies |Consolidate compiler generated dependencies )' ;;
+# "      Start  12: name", " 12/501 Test  #12: name .....   Passed    0.02 sec",
+# and the first line naming the build tree.
+test) progress='^( +Start +[0-9]+: | *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$|Test project )' ;;
+*)
+    echo "usage: progress.sh build|test COMMAND [ARG...]" >&2
+    exit 2
+    ;;
+esac
+
+tty=0
+[ -t 1 ] && tty=1
+width=$(tput cols 2>/dev/null || echo 80)
+drawn=0
+clear_line() { [ $drawn = 1 ] && printf '\r\033[K'; drawn=0; }
+
+shopt -s lastpipe
+"$@" 2>&1 | while IFS= read -r line; do
+    if [[ $line =~ $progress ]]; then
+        if [ $tty = 1 ]; then
+            line=${line#"${line%%[![:space:]]*}"}
+            printf '\r\033[K%s' "${line:0:$((width - 1))}"
+            drawn=1
+        fi
+        continue
+    fi
+    clear_line
+    printf '%s\n' "$line"
+done
+status=${PIPESTATUS[0]}
+clear_line
+exit "$status"
