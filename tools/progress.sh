@@ -16,8 +16,8 @@ case $mode in
 # configured during the build), the dependency scanner's.
 build) progress='^(\[ *[0-9]+%\] |-- |Scanning dependencies |Consolidate compiler generated dependencies )' ;;
 # "      Start  12: name", " 12/501 Test  #12: name .....   Passed    0.02 sec",
-# and the first line naming the build tree.
-test) progress='^( +Start +[0-9]+: | *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$|Test project )' ;;
+# and the first lines naming the build tree.
+test) progress='^( +Start +[0-9]+: | *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$|Test project |Internal ctest changing into directory: )' ;;
 *)
     echo "usage: progress.sh build|test COMMAND [ARG...]" >&2
     exit 2

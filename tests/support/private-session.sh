@@ -27,8 +27,11 @@
 # On the way out (the command ended, failed, Ctrl+C, TERM or HUP) every
 # process started in the session ends, wherever it went (daemons that left
 # their parent included: they are found by the session's mark in their
-# environment), then the folder goes. Xvfb listens on an abstract socket
-# only and writes no lock file, so /tmp gets nothing either.
+# environment): first the command's, then the display and the buses, which
+# Ctrl+C does not reach (they run in a process group of their own), so that
+# the program never sees its display go first. Then the folder goes. Xvfb
+# listens on an abstract socket only and writes no lock file, so /tmp gets
+# nothing either.
 #
 # Exit status: the command's; 130, 143 or 129 when ended by INT, TERM or
 # HUP; 1 (with a message) when a service could not start.
@@ -73,16 +76,24 @@ export SESSION_DIR=$dir
 # The mark every process started from here carries (see end_session).
 export LEXIDOR_SESSION=$dir
 
+services=""
 end_session() {
     trap - EXIT INT TERM HUP
-    local signal pids _
-    for signal in TERM KILL; do
-        pids=$(session_processes)
-        [ -z "$pids" ] && break
+    local round signal pids _
+    for round in command TERM KILL; do
+        signal=$round
+        if [ "$round" = command ]; then
+            signal=TERM
+            pids=$(session_processes | grep -vxF -f <(service_processes))
+        else
+            pids=$(session_processes)
+        fi
+        [ -z "$pids" ] && continue
         # shellcheck disable=SC2086
         kill -s "$signal" $pids 2>/dev/null
         for _ in $(seq 30); do
-            [ -z "$(session_processes)" ] && break 2
+            # shellcheck disable=SC2086
+            kill -0 $pids 2>/dev/null || break
             sleep 0.1
         done
     done
@@ -98,6 +109,15 @@ session_processes() {
         [ "${p#/proc/}" = $$ ] && continue
         grep -qsxzF "LEXIDOR_SESSION=$dir" "$p/environ" 2>/dev/null && echo "${p#/proc/}"
     done
+}
+# The display, the buses and what they started.
+service_processes() {
+    [ -z "$services" ] && return
+    ps -e -o pid=,ppid= | awk -v roots="$services" '
+        { parent[$1] = $2 }
+        END { n = split(roots, r, " "); for (i = 1; i <= n; i++) keep[r[i]] = 1
+              do { more = 0; for (p in parent) if (!(p in keep) && (parent[p] in keep)) { keep[p] = 1; more = 1 } } while (more)
+              for (p in keep) print p }'
 }
 trap end_session EXIT
 trap 'end_session; exit 130' INT
@@ -139,9 +159,10 @@ if [ -n "$display" ]; then
         printf '\377\377\000\000\000\000\000\022MIT-MAGIC-COOKIE-1\000\020'
         head -c 16 /dev/urandom
     } >"$XAUTHORITY"
-    Xvfb -displayfd 3 -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
+    setsid Xvfb -displayfd 3 -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
     xvfb=$!
+    services="$services $xvfb"
     if ! wait_for_file "$dir/display" "$xvfb"; then
         say "the virtual display (Xvfb) did not start:"
         cat "$dir/xvfb.log" >&2
@@ -153,8 +174,9 @@ fi
 if [ "$bus" = 1 ]; then
     # The standard session configuration (so that services are started on
     # demand, as on a desktop) at an address in the session folder.
-    dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
-        3>"$dir/bus" >"$dir/bus.log" 2>&1 </dev/null &
+    setsid dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        --print-address=3 3>"$dir/bus" >"$dir/bus.log" 2>&1 </dev/null &
+    services="$services $!"
     if ! wait_for_file "$dir/bus" $!; then
         say "the session bus (dbus-daemon) did not start:"
         cat "$dir/bus.log" >&2
@@ -165,8 +187,9 @@ if [ "$bus" = 1 ]; then
 fi
 
 if [ "$a11y" = 1 ]; then
-    "$a11y_launcher" --launch-immediately >"$dir/a11y.log" 2>&1 </dev/null &
+    setsid "$a11y_launcher" --launch-immediately >"$dir/a11y.log" 2>&1 </dev/null &
     launcher=$!
+    services="$services $launcher"
     a11y_up() {
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
             >/dev/null 2>&1
@@ -183,10 +206,11 @@ if [ "$a11y" = 1 ]; then
     fi
 fi
 
-# In the background, so that a signal reaches the traps above at once; the
-# command keeps this script's standard input (a background job would get
-# /dev/null otherwise).
-"$@" <&0 &
+# In the background, so that a signal reaches the traps above at once. A
+# background job would get /dev/null for input and ignore Ctrl+C: the
+# command keeps this script's input and the default handling of INT and
+# QUIT.
+env --default-signal=INT,QUIT "$@" <&0 &
 command_pid=$!
 wait "$command_pid"
 status=$?
