@@ -26,12 +26,13 @@ fi
 
 # --- A fresh Debian 12 ---------------------------------------------------------
 # debootstrap's minbase: the packages of priority "required" and apt, with
-# what they depend on; then the newcomer's git, make and sudo.
+# what they depend on (usr-is-merged, as debootstrap chooses, rather than
+# usrmerge); then the newcomer's git, make, sudo and ca-certificates.
 required=$(apt-cache dumpavail | awk -v RS= '/\nPriority: required\n/ && /\nArchitecture: (amd64|all)\n/ {
     match($0, /^Package: [^\n]*/); print substr($0, 10, RLENGTH - 9) }' | sort -u)
 # shellcheck disable=SC2086
 base=$(apt-get -s -o Dir::State::status=/dev/null -o APT::Get::Show-User-Simulation-Note=false \
-    install --no-install-recommends $required apt git make sudo |
+    install --no-install-recommends $required apt usr-is-merged git make sudo ca-certificates |
     awk '/^Inst / { v = ($3 ~ /^\[/) ? $4 : $3; sub(/^\(/, "", v); print $2 "=" v }')
 # shellcheck disable=SC2086
 apt-cache show --no-all-versions $base |

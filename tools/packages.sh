@@ -58,7 +58,8 @@ case ${1:-} in
 size)
     shift
     status=/var/lib/dpkg/status
-    if [ "${1:-}" = --status ]; then status=$2; shift 2; fi
+    # (apt takes a relative path as relative to its own state folder)
+    if [ "${1:-}" = --status ]; then status=$(realpath "$2"); shift 2; fi
     list=$(simulate "$status" "$@") || exit 1
     sizes <<<"$list"
     exit 0
@@ -104,6 +105,16 @@ apt_get() {
     $sudo env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes LC_ALL=C.UTF-8 \
         apt-get -o Dpkg::Use-Pty=0 -o DPkg::Lock::Timeout=600 "$@"
 }
+# The same with apt's progress report ("dlstatus:N:PERCENT:...",
+# "pmstatus:PACKAGE:PERCENT:WHAT") alone on standard output and everything
+# else on standard error. The report gets a descriptor of its own, opened
+# after sudo (which closes all but the first three): on standard output
+# itself, dpkg's maintainer scripts would find theirs closed and fail.
+apt_get_progress() {
+    $sudo env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes LC_ALL=C.UTF-8 \
+        sh -c 'exec apt-get -o APT::Status-Fd=3 "$@" 3>&1 1>&2' apt-get \
+        -o Dpkg::Use-Pty=0 -o DPkg::Lock::Timeout=600 "$@"
+}
 
 mkdir -p "$(dirname "$log")"
 : >"$log"
@@ -112,10 +123,13 @@ tty=0
 started=$(date +%s)
 status() { [ $tty = 1 ] && printf '\r\033[K  %s' "${1:0:$((${COLUMNS:-80} - 3))}"; }
 failed() { # failed WHAT
-    [ $tty = 1 ] && printf '\r\033[K'
-    echo
-    echo "$1 failed. The end of the log ($log):" >&2
-    tail -n 40 "$log" >&2
+    [ $tty = 1 ] && printf '\r\033[K' || echo
+    {
+        echo "$1 failed; apt's whole log is $log. Its first error:"
+        grep -m 1 -i -B 3 -A 3 -E '^(E: |dpkg: error)|error' "$log" | sed 's/^/  /'
+        echo "Its end:"
+        tail -n 15 "$log" | sed 's/^/  /'
+    } >&2
     exit 1
 }
 # sudo asks for a password here, before anything else is printed.
@@ -147,20 +161,16 @@ packages() { [ "$1" = 1 ] && echo "1 package" || echo "$1 packages"; }
 echo "Installing $(packages ${#missing[@]})$what ($count with their dependencies): $(human "$download") to download," \
     "$(human $((disk * 1024))) on disk"
 
-# apt reports its progress on the status descriptor (here standard output,
-# since sudo closes any other): "dlstatus:N:PERCENT:..." while downloading,
-# "pmstatus:PACKAGE:PERCENT:WHAT" while dpkg unpacks and sets up. Everything
-# goes to the log; the progress line is drawn from those.
+# apt's output goes to the log, its progress report draws the progress line:
+# "dlstatus" while downloading, "pmstatus" while dpkg unpacks and sets up.
 phase="" shown=-1
 [ $tty = 1 ] || printf ' '
 # The loop runs in this shell, so that its state outlives the pipe.
 shopt -s lastpipe
-apt_get install -y --no-install-recommends -o APT::Status-Fd=1 "${missing[@]}" 2>&1 |
+apt_get_progress install -y --no-install-recommends "${missing[@]}" 2>>"$log" |
     while IFS= read -r line; do
-        printf '%s\n' "$line" >>"$log"
         case $line in
         dlstatus:* | pmstatus:*) ;;
-        "Waiting for cache lock"*) status "waiting for another package manager to finish"; continue ;;
         *) continue ;;
         esac
         IFS=: read -r kind _ percent message <<<"$line"
