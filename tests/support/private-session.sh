@@ -73,13 +73,23 @@ a11y_launcher=/usr/libexec/at-spi-bus-launcher
 mkdir -p "$root" || exit 1
 dir=$(mktemp -d "$(cd "$root" && pwd)/session.XXXXXX") || exit 1
 export SESSION_DIR=$dir
-# The mark every process started from here carries (see end_session).
-export LEXIDOR_SESSION=$dir
+# The mark every process started in the session carries (see end_session);
+# not this script's own helpers (grep, sleep...), which would find
+# themselves.
+unset LEXIDOR_SESSION
+mark=(env "LEXIDOR_SESSION=$dir")
 
-services=""
+services="" command_pid=""
 end_session() {
     trap - EXIT INT TERM HUP
     local round signal pids _
+    # After Ctrl+C the command has its INT too: a moment to end by it.
+    if [ "${1:-}" = INT ] && [ -n "$command_pid" ]; then
+        for _ in $(seq 30); do
+            session_processes | grep -qx "$command_pid" || break
+            sleep 0.1
+        done
+    fi
     for round in command TERM KILL; do
         signal=$round
         if [ "$round" = command ]; then
@@ -91,24 +101,20 @@ end_session() {
         [ -z "$pids" ] && continue
         # shellcheck disable=SC2086
         kill -s "$signal" $pids 2>/dev/null
+        # (by the mark: an ended child of this script stays a zombie,
+        # without one, until the wait below)
         for _ in $(seq 30); do
-            # shellcheck disable=SC2086
-            kill -0 $pids 2>/dev/null || break
+            session_processes | grep -qxF -f <(printf '%s\n' $pids) || break
             sleep 0.1
         done
     done
     wait 2>/dev/null
     if [ "$keep" = 1 ]; then say "kept $dir"; else rm -rf "$dir"; fi
 }
-# Processes whose environment carries this session's mark. /proc/PID/environ
-# is the environment a process started with, so this script itself (which
-# set the mark after it started) is not among them.
+# Processes whose environment carries this session's mark.
 session_processes() {
-    local p
-    for p in /proc/[0-9]*; do
-        [ "${p#/proc/}" = $$ ] && continue
-        grep -qsxzF "LEXIDOR_SESSION=$dir" "$p/environ" 2>/dev/null && echo "${p#/proc/}"
-    done
+    grep -lsxzF "LEXIDOR_SESSION=$dir" /proc/[0-9]*/environ 2>/dev/null |
+        sed -n 's|^/proc/\([0-9]*\)/environ$|\1|p'
 }
 # The display, the buses and what they started.
 service_processes() {
@@ -120,7 +126,7 @@ service_processes() {
               for (p in keep) print p }'
 }
 trap end_session EXIT
-trap 'end_session; exit 130' INT
+trap 'end_session INT; exit 130' INT
 trap 'end_session; exit 143' TERM
 trap 'end_session; exit 129' HUP
 
@@ -159,7 +165,7 @@ if [ -n "$display" ]; then
         printf '\377\377\000\000\000\000\000\022MIT-MAGIC-COOKIE-1\000\020'
         head -c 16 /dev/urandom
     } >"$XAUTHORITY"
-    setsid Xvfb -displayfd 3 -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
+    "${mark[@]}" setsid Xvfb -displayfd 3 -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
     xvfb=$!
     services="$services $xvfb"
@@ -174,7 +180,7 @@ fi
 if [ "$bus" = 1 ]; then
     # The standard session configuration (so that services are started on
     # demand, as on a desktop) at an address in the session folder.
-    setsid dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+    "${mark[@]}" setsid dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" \
         --print-address=3 3>"$dir/bus" >"$dir/bus.log" 2>&1 </dev/null &
     services="$services $!"
     if ! wait_for_file "$dir/bus" $!; then
@@ -187,7 +193,7 @@ if [ "$bus" = 1 ]; then
 fi
 
 if [ "$a11y" = 1 ]; then
-    setsid "$a11y_launcher" --launch-immediately >"$dir/a11y.log" 2>&1 </dev/null &
+    "${mark[@]}" setsid "$a11y_launcher" --launch-immediately >"$dir/a11y.log" 2>&1 </dev/null &
     launcher=$!
     services="$services $launcher"
     a11y_up() {
@@ -210,7 +216,7 @@ fi
 # background job would get /dev/null for input and ignore Ctrl+C: the
 # command keeps this script's input and the default handling of INT and
 # QUIT.
-env --default-signal=INT,QUIT "$@" <&0 &
+env --default-signal=INT,QUIT "LEXIDOR_SESSION=$dir" "$@" <&0 &
 command_pid=$!
 wait "$command_pid"
 status=$?
