@@ -34,6 +34,10 @@ if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     exit 1
 fi
 
+# The window's name is "Lexidor de Términos": xdotool finds it by name only
+# in a UTF-8 locale, and a machine without one configured (su, containers)
+# runs in plain C.
+export LC_ALL=C.UTF-8
 # The whole run ends after 90 seconds, whatever hangs.
 timeout -k 5 90 bash "$here/../support/private-session.sh" --display=1024x768x24 --a11y -- \
     bash "$here/read-window.sh" "$program" --inside
