@@ -121,7 +121,11 @@ mkdir -p "$(dirname "$log")"
 tty=0
 [ -t 1 ] && tty=1
 started=$(date +%s)
-status() { [ $tty = 1 ] && printf '\r\033[K  %s' "${1:0:$((${COLUMNS:-80} - 3))}"; }
+drawn=""
+status() { # the progress line on a terminal, drawn again only when it changes
+    [ $tty = 1 ] && [ "$1" != "$drawn" ] && printf '\r\033[K  %s' "${1:0:$((${COLUMNS:-80} - 3))}"
+    drawn=$1
+}
 failed() { # failed WHAT
     [ $tty = 1 ] && printf '\r\033[K' || echo
     {

@@ -30,10 +30,13 @@ width=$(tput cols 2>/dev/null || echo 80)
 drawn=0
 clear_line() { [ $drawn = 1 ] && printf '\r\033[K'; drawn=0; }
 
-shopt -s lastpipe
+shopt -s lastpipe extglob
 "$@" 2>&1 | while IFS= read -r line; do
     if [[ $line =~ $progress ]]; then
         if [ $tty = 1 ]; then
+            # Without its colours (make colours its lines when it writes to
+            # a terminal), which a cut line would leave switched on.
+            line=${line//$'\e'\[*([0-9;])m/}
             line=${line#"${line%%[![:space:]]*}"}
             printf '\r\033[K%s' "${line:0:$((width - 1))}"
             drawn=1
