@@ -101,8 +101,8 @@ end_session() {
         [ -z "$pids" ] && continue
         # shellcheck disable=SC2086
         kill -s "$signal" $pids 2>/dev/null
-        # (by the mark: an ended child of this script stays a zombie,
-        # without one, until the wait below)
+        # Alive is still marked: a child of this script that has ended is
+        # a zombie, without an environment, until the wait below.
         for _ in $(seq 30); do
             session_processes | grep -qxF -f <(printf '%s\n' $pids) || break
             sleep 0.1
