@@ -27,7 +27,7 @@ esac
 tty=0
 [ -t 1 ] && tty=1
 width=$(tput cols 2>/dev/null || echo 80)
-drawn=0
+drawn=0 skipped=()
 clear_line() { [ $drawn = 1 ] && printf '\r\033[K'; drawn=0; }
 
 shopt -s lastpipe extglob
@@ -45,7 +45,23 @@ shopt -s lastpipe extglob
     fi
     clear_line
     printf '%s\n' "$line"
+    [[ $line =~ Test\ +#[0-9]+:\ ([^ ]+)\ .*\*\*\*Skipped ]] && skipped+=("${BASH_REMATCH[1]}")
 done
 status=${PIPESTATUS[0]}
 clear_line
+
+# CTest shows no output of a skipped test, and a test skips to say why it
+# could not run: its first line of output, from CTest's log of the run.
+if [ ${#skipped[@]} -gt 0 ]; then
+    dir=.
+    for ((i = 1; i < $#; i++)); do
+        [ "${!i}" = --test-dir ] && j=$((i + 1)) && dir=${!j}
+    done
+    for name in "${skipped[@]}"; do
+        why=$(awk -v test="$name" '$0 ~ /^[0-9]+\/[0-9]+ Test: / && $3 == test { found = 1 }
+                                   found && /^Output:$/ { getline; getline; print; exit }' \
+            "$dir/Testing/Temporary/LastTest.log" 2>/dev/null)
+        [ -n "$why" ] && echo "$name: $why"
+    done
+fi
 exit "$status"
