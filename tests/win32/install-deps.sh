@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Installs what the Windows build and its tests need on Debian 12: the
 # mingw-w64 cross compiler for 32-bit Windows, Wine with its 32-bit part,
-# icoutils for the resource tests, and Xvfb/xdotool/ImageMagick for the
-# screenshot. Safe to run again: it installs only what is missing. Runs as
-# root, or through sudo.
+# the 64-bit cross compiler for the test build of machines that cannot
+# execute 32-bit programs (cmake/Windows.cmake), icoutils for the resource
+# tests, and Xvfb/xdotool/ImageMagick for the screenshot. Safe to run again:
+# it installs only what is missing. Runs as root, or through sudo.
 set -eu
 
 SUDO=""
@@ -12,7 +13,8 @@ if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
 # (no questions, and no debconf notice that apt-utils is missing).
 apt_get() { $SUDO env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes apt-get "$@"; }
 
-packages="g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine64 wine32:i386 fonts-wine \
+packages="g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 \
+wine wine64 wine32:i386 fonts-wine \
 icoutils fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick cmake make"
 
 installed() {

@@ -16,8 +16,11 @@
 # Everything Wine writes stays inside PREFIX: Wine gets a home, XDG folders
 # and a temporary folder of its own there, and its menu builder (which would
 # write desktop entries and menus into the home) is off. The prefix is a
-# 32-bit one: the programs are 32-bit, and a prefix without the 64-bit half
-# is about half the size.
+# 32-bit one (WINEARCH=win32, the default): the programs are 32-bit, and a
+# prefix without the 64-bit half is about half the size. WINEARCH=win64 in
+# the environment makes a 64-bit prefix run by Wine's 64-bit loader, for the
+# x86_64 build of the programs on a machine that cannot execute 32-bit
+# programs (cmake/Windows.cmake).
 #
 # A headless prefix (the default, for the tests) uses Wine's null display
 # driver: windows, controls, messages, focus, activation and GDI text
@@ -37,10 +40,17 @@ action=$2
 shift 2
 
 export WINEPREFIX=$prefix
-export WINEARCH=win32
+export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WINELOADERNOEXEC
+# Debian's wine and wineboot start the 32-bit loader whenever it is
+# installed, even where it cannot run: a 64-bit prefix calls wine64 itself.
+if [ "$WINEARCH" = win64 ]; then
+    export WINELOADER=${WINELOADER:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+    wine() { "$WINELOADER" "$@"; }
+    wineboot() { "$WINELOADER" wineboot "$@"; }
+fi
 
 home=$prefix/home
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
@@ -93,9 +103,9 @@ run() {
     fi
     make_home
     if [ "$(cut -d' ' -f1 "$ready")" = x11 ] && [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@" 2>/dev/null
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "${WINELOADER:-wine}" "$@" 2>/dev/null
     fi
-    exec wine "$@" 2>/dev/null
+    exec "${WINELOADER:-wine}" "$@" 2>/dev/null
 }
 
 case $action in
