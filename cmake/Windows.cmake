@@ -20,6 +20,8 @@
 # ctest then runs, under Wine:
 #   winNN.scenario.NAME  every tests/scenarios/NAME.scenario through
 #                        lexidor-scenario.exe, compared with NAME.expected
+#   winNN.blackbox       lexidor.exe itself, driven from a second program
+#                        (lexidor-blackbox.exe) with the system's input
 #   winNN.window         lexidor-window-test.exe (layout, picture, fonts,
 #                        what Active Accessibility reports)
 #   winNN.window-150     the same on a display at 144 dpi (150 per cent), in
@@ -119,7 +121,8 @@ if(LEXIDOR_TESTS AND lexidor_test_cxx AND NOT lexidor_test_dir STREQUAL LEXIDOR_
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${lexidor_test_exe}
                      ${lexidor_win32_test_bin}/lexidor-scenario.exe
-                     ${lexidor_win32_test_bin}/lexidor-window-test.exe)
+                     ${lexidor_win32_test_bin}/lexidor-window-test.exe
+                     ${lexidor_win32_test_bin}/lexidor-blackbox.exe)
 endif()
 
 if(NOT LEXIDOR_TESTS)
@@ -180,6 +183,15 @@ foreach(scenario IN LISTS lexidor_win32_scenarios)
   set_tests_properties(${w}.scenario.${name} PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
                        RESOURCE_LOCK lexidor_wine_desktop)
 endforeach()
+
+# The program itself (the shipped one, or its x86_64 build where 32-bit
+# programs do not run) driven from a second process through the rows of
+# tests/blackbox/cases.txt.
+add_test(NAME ${w}.blackbox
+         COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-blackbox.exe Z:${lexidor_test_exe}
+                 Z:${PROJECT_SOURCE_DIR}/tests/blackbox/cases.txt)
+set_tests_properties(${w}.blackbox PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 180
+                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
 add_test(NAME ${w}.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-window-test.exe)
 # Wine's own exit status can be 0 when the program never started: the

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real program on a virtual X display, with a session bus and the
-# accessibility registry of its own, read by read-window.py as a screen reader
-# reads it. Everything is bounded: a bus or registry that cannot start ends
-# the test with a message, never a hang.
-# usage: read-window.sh LEXIDOR
+# The shipped program on a virtual X display, with a session bus and the
+# accessibility registry of its own, driven by drive-qt.py through every row
+# of the case table. Everything is bounded: a bus or registry that cannot
+# start ends the test with a message, never a hang.
+# usage: run-qt.sh LEXIDOR CASES
 set -u
 program=$(readlink -f "$1")
+cases=$(readlink -f "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ "${2:-}" = --inside ]; then
+if [ "${3:-}" = --inside ]; then
     # Inside the private session bus, on the private display: the
-    # accessibility bus, the program, then the reader.
+    # accessibility bus, then the driver, which starts the program.
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     for _ in $(seq 50); do
@@ -25,12 +26,9 @@ if [ "${2:-}" = --inside ]; then
         kill "$launcher" 2>/dev/null
         exit 1
     fi
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
-    app=$!
-    /usr/bin/python3 "$here/read-window.py" csn "CSN: Consejo de Seguridad Nuclear."
+    /usr/bin/python3 "$here/drive-qt.py" "$program" "$cases"
     status=$?
-    kill "$app" "$launcher" 2>/dev/null
-    wait "$app" 2>/dev/null
+    kill "$launcher" 2>/dev/null
     exit $status
 fi
 
@@ -47,10 +45,10 @@ fi
 
 # The whole run ends after 90 seconds, whatever hangs.
 timeout -k 5 90 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    bash "$here/read-window.sh" "$program" --inside
+    bash "$here/run-qt.sh" "$program" "$cases" --inside
 status=$?
 if [ $status -eq 124 ] || [ $status -eq 137 ]; then
-    echo "FAIL: the accessibility check did not finish in 90 seconds"
+    echo "FAIL: the black-box run did not finish in 90 seconds"
     exit 1
 fi
 exit $status
