@@ -35,6 +35,8 @@ public:
     int topRow() const { return top_; }
     int visibleRows() const { return visible_; }
     std::u16string_view row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+    // How many times the logic asked for a row outside the list.
+    int rowsRefused() const { return rowsRefused_; }
 
     // The user changed the list directly and the toolkit drew it: its
     // selection (-1 for none) and its top row, as shown.
@@ -49,6 +51,7 @@ private:
     int visible_;
     int selected_ = -1;
     int top_ = 0;
+    int rowsRefused_ = 0;
 };
 
 } // namespace lexidor

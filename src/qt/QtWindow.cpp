@@ -5,16 +5,15 @@
 #include "FormDescription.h"
 #include "LexidorVersion.h"
 #include "Pictures.h"
+#include "Styles.h"
 #include "VirtualKeys.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QItemSelectionModel>
-#include <QtCore/QPointer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QIcon>
-#include <QtGui/QIconEngine>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QScreen>
@@ -24,7 +23,6 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenuBar>
-#include <QtWidgets/QProxyStyle>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyleFactory>
@@ -74,79 +72,19 @@ private:
     const QImage& picture_;
 };
 
-// List rows with the narrow text margins of a classic list box, so the
-// longest term fits the list's width beside its scroll bar.
-class ListRowStyle final : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (metric == PM_FocusFrameHMargin)
-            return 1;
-        return QProxyStyle::pixelMetric(metric, option, widget);
+MouseButton buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
     }
-};
-
-// An icon made the first time it is used: its size, a pixmap or a paint.
-class DeferredIconEngine final : public QIconEngine {
-public:
-    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        return icon().pixmap(size / scale, scale, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return icon().isNull(); }
-    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
-
-private:
-    const QIcon& icon()
-    {
-        if (make_)
-            icon_ = std::exchange(make_, nullptr)();
-        return icon_;
-    }
-
-    std::function<QIcon()> make_;
-    QIcon icon_;
-};
-
-// The application's style, unchanged but for one thing: Qt's menu bar asks
-// for the icon of its overflow button when it is created, and the style
-// reads that icon from Qt's resources with image-format detection, which
-// loads every image plugin (and libjpeg) to ask whether it reads PNG. That
-// is several milliseconds and about a megabyte before the first paint, for a
-// button this window never shows: its one menu always fits. The icon is
-// handed out unread and made by the style when first used.
-class WindowStyle final : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (which != SP_ToolBarHorizontalExtensionButton || option)
-            return QProxyStyle::standardIcon(which, option, widget);
-        return QIcon(new DeferredIconEngine(
-            [style = QPointer<QStyle>(baseStyle()), widget = QPointer<const QWidget>(widget), which] {
-                return style ? style->standardIcon(which, nullptr, widget) : QIcon();
-            }));
-    }
-};
+}
 
 } // namespace
 
@@ -156,8 +94,8 @@ QtWindow::QtWindow(std::function<void()> onEnd)
       onEnd_(std::move(onEnd)), background_(pictureOf(backgroundBits()))
 {
     // Before the menu bar exists; the style wraps the one Qt chose.
-    if (!dynamic_cast<WindowStyle*>(QApplication::style()))
-        QApplication::setStyle(new WindowStyle(QStyleFactory::create(QApplication::style()->name())));
+    if (!isWindowStyle(QApplication::style()))
+        QApplication::setStyle(newWindowStyle(QStyleFactory::create(QApplication::style()->name())));
     setObjectName(QString::fromLatin1(kFrmLexidor.name));
     setWindowTitle(qs(kFrmLexidor.caption));
     QIcon icon;
@@ -194,7 +132,12 @@ void QtWindow::place(QWidget* widget, Control id)
     const ControlDescription& c = kFrmLexidor[id];
     const PixelRect r = c.pixels();
     widget->setObjectName(QString::fromLatin1(c.name));
-    widget->setAccessibleName(qs(c.accessibleName));
+    // A control read by its text has no name of its own (a label is then
+    // named by its text); the table's name becomes its description.
+    if (c.readByText)
+        widget->setAccessibleDescription(qs(c.accessibleName));
+    else
+        widget->setAccessibleName(qs(c.accessibleName));
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
@@ -203,15 +146,16 @@ void QtWindow::createControls(QWidget* client)
     QPalette labelPalette = palette();
     labelPalette.setColor(QPalette::WindowText, colour(kFrmLexidor.labelText));
     auto makeLabel = [&](Control id) {
-        auto* label = new QLabel(qs(kFrmLexidor[id].text), client);
+        const ControlDescription& c = kFrmLexidor[id];
+        auto* label = new QLabel(qs(c.text), client);
         label->setPalette(labelPalette);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         label->setAttribute(Qt::WA_TranslucentBackground);
-        if (kFrmLexidor[id].framed) {
+        label->setWordWrap(c.wraps());
+        if (c.framed) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
-            label->setWordWrap(true);
             label->setMargin(kFrmLexidor.labelMargin);
         }
         place(label, id);
@@ -224,28 +168,8 @@ void QtWindow::createControls(QWidget* client)
     txtBuscar_->installEventFilter(this);
     place(txtBuscar_, Control::txtBuscar);
 
-    lstLista_ = new QListWidget(client);
-    lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstLista_->setDragEnabled(false);
-    lstLista_->setUniformItemSizes(true);
-    lstLista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    listStyle_ = std::make_unique<ListRowStyle>();
-    lstLista_->setStyle(listStyle_.get());
-    for (const Entry& entry : kCatalogue)
-        lstLista_->addItem(qs(entry.term));
-    lstLista_->installEventFilter(this);
-    lstLista_->viewport()->installEventFilter(this);
-    // Qt reports a double-click on a row only, never below the last one.
-    connect(lstLista_, &QListWidget::doubleClicked, this, [this] { events_.listDoubleClicked(true); });
-    place(lstLista_, Control::lstLista);
-
+    createList(client);
     lblDescripcion_ = makeLabel(Control::lblDescripcion);
-    // A screen reader reads the definition itself as the label's name (a
-    // label with no accessible name of its own is named by its text); the
-    // table's name for it becomes its description.
-    lblDescripcion_->setAccessibleName(QString());
-    lblDescripcion_->setAccessibleDescription(qs(kFrmLexidor[Control::lblDescripcion].accessibleName));
 
     cmdBuscar_ = new QPushButton(qs(kFrmLexidor[Control::cmdBuscar].text), client);
     cmdBuscar_->setAutoDefault(false);
@@ -265,6 +189,32 @@ void QtWindow::createControls(QWidget* client)
             setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void QtWindow::createList(QWidget* client)
+{
+    lstLista_ = new QListWidget(client);
+    lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstLista_->setDragEnabled(false);
+    lstLista_->setUniformItemSizes(true);
+    lstLista_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    lstLista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listStyle_.reset(newListRowStyle());
+    lstLista_->setStyle(listStyle_.get());
+    lstLista_->setItemDelegate(newListRowDelegate(lstLista_));
+    for (const Entry& entry : kCatalogue)
+        lstLista_->addItem(qs(entry.term));
+    lstLista_->installEventFilter(this);
+    lstLista_->viewport()->installEventFilter(this);
+    // Qt reports a double-click on a row only, never below the last one.
+    connect(lstLista_, &QListWidget::doubleClicked, this, [this] { events_.listDoubleClicked(true); });
+    // What the user does to the list itself goes back to the form's list box.
+    connect(lstLista_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { reportList(); });
+    connect(lstLista_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { reportList(); });
+    place(lstLista_, Control::lstLista);
+    events_.listResized(lstLista_->contentsRect().height() / kFrmLexidor.listRowPixels);
 }
 
 void QtWindow::setApplicationIdentity()
@@ -309,13 +259,10 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
         if (key->isAutoRepeat())
             break;
         const int code = virtualKeyOf(key->key(), key->modifiers());
-        keyStep_ = true;
         if (watched == txtBuscar_)
             events_.boxKeyReleased(code);
         else if (watched == lstLista_)
             events_.listKeyReleased(code);
-        keyStep_ = false;
-        releaseList();
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -347,7 +294,7 @@ bool QtWindow::forwardMouseRelease(QObject* watched, QMouseEvent* mouse)
     // makes one.
     const bool handled = QMainWindow::eventFilter(watched, mouse);
     if (watched == txtBuscar_) {
-        events_.boxButtonReleased(mouse->button() == Qt::LeftButton,
+        events_.boxButtonReleased(buttonOf(mouse->button()),
                                   txtBuscar_->rect().contains(mouse->position().toPoint()));
     }
     return handled;
@@ -375,76 +322,26 @@ void QtWindow::txtBuscar_SetFocus()
     txtBuscar_->setFocus(Qt::OtherFocusReason);
 }
 
-int QtWindow::lstLista_ListCount() const
+// The end of an event: the list moves to its new place in one step, one
+// scroll and one change of selection, however far the logic went.
+void QtWindow::lstLista_Show(int selectedRow, int topRow)
 {
-    return lstLista_->count();
+    drawingList_ = true;
+    lstLista_->verticalScrollBar()->setValue(topRow);
+    // The row is in sight already: no scrolling to it on top of that.
+    lstLista_->setAutoScroll(false);
+    if (selectedRow < 0)
+        lstLista_->clearSelection();
+    else
+        lstLista_->setCurrentRow(selectedRow, QItemSelectionModel::ClearAndSelect);
+    lstLista_->setAutoScroll(true);
+    drawingList_ = false;
 }
 
-void QtWindow::selectRow(int row)
+void QtWindow::reportList()
 {
-    const bool moves = row != lstLista_->currentRow();
-    if (keyStep_ && moves && !listHeld_)
-        holdList();
-    lstLista_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    QListWidgetItem* item = lstLista_->item(row);
-    if (listHeld_) {
-        // Only a row out of sight moves the list ("ensure visible"); for a
-        // row in sight the list would merely repaint it.
-        if (!lstLista_->viewport()->rect().contains(lstLista_->visualItemRect(item)))
-            lstLista_->scrollToItem(item);
-    } else if (!moves || !lstLista_->isVisible() || !lstLista_->hasAutoScroll()) {
-        // A visible list scrolls a new current row into view by itself (auto
-        // scroll, the same "ensure visible"); an unchanged row or a hidden
-        // list needs asking.
-        lstLista_->scrollToItem(item);
-    }
-}
-
-// A type-ahead step can move the selection row by row down the whole list
-// and back, and nothing is painted until the step ends. While it runs, the
-// list is held: it still selects and scrolls at every row (the scroll
-// position depends on the way taken), but its selection and its scroll bar
-// keep quiet, so the view neither scrolls its pixels nor repaints nor tells
-// accessibility about each row. When the step ends, the list goes back to
-// where it started, unseen, and makes the whole move at once: one scroll, one
-// change of selection, the repaint of what differs.
-void QtWindow::holdList()
-{
-    QItemSelectionModel* selection = lstLista_->selectionModel();
-    heldCurrent_ = selection->currentIndex();
-    heldSelection_ = selection->selection();
-    heldScroll_ = lstLista_->verticalScrollBar()->value();
-    selection->blockSignals(true);
-    lstLista_->verticalScrollBar()->blockSignals(true);
-    listHeld_ = true;
-}
-
-void QtWindow::releaseList()
-{
-    if (!listHeld_)
-        return;
-    listHeld_ = false;
-    QItemSelectionModel* selection = lstLista_->selectionModel();
-    QScrollBar* scroll = lstLista_->verticalScrollBar();
-    const int row = lstLista_->currentRow();
-    const int scrolled = scroll->value();
-    selection->setCurrentIndex(heldCurrent_, QItemSelectionModel::NoUpdate);
-    selection->select(heldSelection_, QItemSelectionModel::ClearAndSelect);
-    scroll->setValue(heldScroll_);
-    selection->blockSignals(false);
-    scroll->blockSignals(false);
-    scroll->setValue(scrolled);
-    lstLista_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-}
-
-void QtWindow::lstLista_SetListIndex(int row)
-{
-    selectRow(row);
-}
-
-void QtWindow::lstLista_SetSelected(int row)
-{
-    selectRow(row);
+    if (!drawingList_)
+        events_.listShown(selectedRow(), topRow());
 }
 
 int QtWindow::selectedRow() const
@@ -453,10 +350,9 @@ int QtWindow::selectedRow() const
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-std::u16string QtWindow::lstLista_Text() const
+int QtWindow::topRow() const
 {
-    const int row = selectedRow();
-    return row < 0 ? std::u16string{} : u16(lstLista_->item(row)->text());
+    return lstLista_->verticalScrollBar()->value();
 }
 
 void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption)

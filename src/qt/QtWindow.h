@@ -5,7 +5,6 @@
 #include "FormEvents.h"
 #include "FormRuntime.h"
 
-#include <QtCore/QItemSelection>
 #include <QtGui/QImage>
 #include <QtWidgets/QMainWindow>
 
@@ -21,9 +20,11 @@ class QStyle;
 
 namespace lexidor {
 
-// frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, realises
-// the FormRuntime operations on its widgets and reports Qt events to
-// FormEvents, which raises the handlers. It holds no behaviour of its own.
+// frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, reports
+// Qt events to FormEvents, which raises the handlers and keeps the list box,
+// and draws what the FormRuntime operations say. What it still decides is Qt
+// mechanism only: which Qt event is which runtime event, and how a widget is
+// told to show a state.
 class QtWindow final : public QMainWindow, public FormRuntime {
 public:
     // Creates the window and raises Load. `onEnd` runs once, when the
@@ -49,14 +50,12 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
-    int lstLista_ListCount() const override;
-    void lstLista_SetListIndex(int row) override;
-    void lstLista_SetSelected(int row) override;
-    std::u16string lstLista_Text() const override;
+    void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
 
-    // The row selected in the list, or -1.
+    // What the list shows: the selected row (-1 for none), the top row.
     int selectedRow() const;
+    int topRow() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -65,12 +64,11 @@ protected:
 
 private:
     void createControls(QWidget* client);
+    void createList(QWidget* client);
     void createMenu();
     void place(QWidget* widget, Control id);
     bool forwardMouseRelease(QObject* watched, QMouseEvent* mouse);
-    void selectRow(int row);
-    void holdList();
-    void releaseList();
+    void reportList();
 
     std::function<void()> onEnd_;
     FormEvents events_{*this};
@@ -81,11 +79,7 @@ private:
     QListWidget* lstLista_ = nullptr;
     QLabel* lblDescripcion_ = nullptr;
     QPushButton* cmdBuscar_ = nullptr;
-    bool keyStep_ = false; // a KeyUp handler is running
-    bool listHeld_ = false;
-    QModelIndex heldCurrent_;
-    QItemSelection heldSelection_;
-    int heldScroll_ = 0;
+    bool drawingList_ = false; // lstLista_Show is drawing: nothing to report
 };
 
 } // namespace lexidor

@@ -5,89 +5,80 @@
 
 namespace lexidor {
 
-int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers)
-{
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return keypad ? vk::Numpad0 + (qtKey - Qt::Key_0) : vk::Key0 + (qtKey - Qt::Key_0);
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return vk::KeyA + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return vk::F1 + (qtKey - Qt::Key_F1);
+namespace {
 
+// Qt's names for the keys that type no character, as the table names them.
+const char* nameOf(int qtKey)
+{
     switch (qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return vk::Return;
+        return "Enter";
     case Qt::Key_Backspace:
-        return vk::Back;
+        return "Backspace";
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return vk::Tab;
+        return "Tab";
     case Qt::Key_Shift:
-        return vk::Shift;
+        return "Shift";
     case Qt::Key_Control:
-        return vk::Control;
+        return "Control";
     case Qt::Key_Alt:
+        return "Alt";
     case Qt::Key_AltGr:
-        return vk::Menu;
+        return "AltGraph";
     case Qt::Key_Pause:
-        return vk::Pause;
+        return "Pause";
     case Qt::Key_CapsLock:
-        return vk::Capital;
+        return "CapsLock";
     case Qt::Key_Escape:
-        return vk::Escape;
-    case Qt::Key_Space:
-        return vk::Space;
+        return "Escape";
     case Qt::Key_PageUp:
-        return vk::Prior;
+        return "PageUp";
     case Qt::Key_PageDown:
-        return vk::Next;
+        return "PageDown";
     case Qt::Key_End:
-        return vk::End;
+        return "End";
     case Qt::Key_Home:
-        return vk::Home;
+        return "Home";
     case Qt::Key_Left:
-        return vk::Left;
+        return "ArrowLeft";
     case Qt::Key_Up:
-        return vk::Up;
+        return "ArrowUp";
     case Qt::Key_Right:
-        return vk::Right;
+        return "ArrowRight";
     case Qt::Key_Down:
-        return vk::Down;
+        return "ArrowDown";
     case Qt::Key_Print:
-        return 44;
+        return "PrintScreen";
     case Qt::Key_Insert:
-        return vk::Insert;
+        return "Insert";
     case Qt::Key_Delete:
-        return vk::Delete;
+        return "Delete";
     case Qt::Key_Meta:
-        return 91; // left Windows key
+        return "Meta";
     case Qt::Key_Menu:
-        return 93; // application key
+        return "ContextMenu";
     case Qt::Key_NumLock:
-        return vk::NumLock;
+        return "NumLock";
     case Qt::Key_ScrollLock:
-        return vk::ScrollLock;
-    // Keys whose code is the same on every Windows layout, plus the Spanish
-    // layout's Ñ key.
-    case Qt::Key_Asterisk:
-        return keypad ? 106 : 0;
-    case Qt::Key_Plus:
-        return keypad ? 107 : 187;
-    case Qt::Key_Comma:
-        return 188;
-    case Qt::Key_Minus:
-        return keypad ? 109 : 189;
-    case Qt::Key_Period:
-        return keypad ? 110 : 190;
-    case Qt::Key_Slash:
-        return keypad ? 111 : 0;
-    case Qt::Key_Ntilde:
-        return 192;
+        return "ScrollLock";
     default:
-        return vk::None;
+        return "";
     }
+}
+
+} // namespace
+
+int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return vk::F1 + (qtKey - Qt::Key_F1);
+    if (qtKey >= Qt::Key_Space && qtKey <= Qt::Key_ydiaeresis) {
+        const auto c = static_cast<char32_t>(qtKey);
+        return modifiers.testFlag(Qt::KeypadModifier) ? vk::ofKeypadCharacter(c) : vk::ofCharacter(c);
+    }
+    return vk::ofName(nameOf(qtKey));
 }
 
 } // namespace lexidor

@@ -5,9 +5,9 @@
 
 namespace lexidor {
 
-// The virtual-key code that KeyUp reports for a Qt key: the same numbers on
-// every toolkit, so the window logic can test for 13 (Enter) and 8
-// (Backspace). A key with no code, such as an accented letter, gives 0.
+// Which key Qt saw, in the words of the form's key-code table (KeyCodes.h):
+// a character key by its character (Qt names the Latin-1 keys by their
+// capitals), any other key by its name. Gives the code KeyUp reports.
 int virtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 
 } // namespace lexidor

@@ -14,12 +14,14 @@
 namespace lexidor {
 
 // frmLexidor on plain Win32: a top-level window built from kFrmLexidor with
-// real EDIT, LISTBOX, STATIC and BUTTON controls. It realises the FormRuntime
-// operations on those controls and reports their messages to FormEvents,
-// which raises the handlers; it holds no behaviour of its own.
+// real EDIT, LISTBOX, STATIC and BUTTON controls. It reports their messages
+// to FormEvents, which raises the handlers and keeps the list box, and draws
+// what the FormRuntime operations say. What it still decides is Win32
+// mechanism only: which message is which runtime event, and how a control
+// is told to show a state.
 //
 // Messages used: WM_KEYUP of the edit and the list (subclassed) for KeyUp,
-// WM_LBUTTONUP of the edit for Click, WM_LBUTTONDBLCLK on a list row for
+// the edit's button releases for Click, WM_LBUTTONDBLCLK on a list row for
 // DblClick, BN_CLICKED for the button, WM_COMMAND of the menu for Cerrar, and
 // the window's first WM_ACTIVATE for Activate.
 //
@@ -50,8 +52,9 @@ public:
     HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     std::string_view nameOf(HWND window) const;
 
-    // The row selected in the list, or -1.
+    // What the list shows: the selected row (-1 for none), the top row.
     int selectedRow() const;
+    int topRow() const;
 
     // Where a label draws its text, in the label's client coordinates.
     RECT labelTextRect(Control label) const;
@@ -69,10 +72,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
-    int lstLista_ListCount() const override;
-    void lstLista_SetListIndex(int row) override;
-    void lstLista_SetSelected(int row) override;
-    std::u16string lstLista_Text() const override;
+    void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
     std::u16string App_Path() const override;
     void ChDir(std::u16string_view dir) override;
@@ -82,8 +82,21 @@ private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // A message to a subclassed control, and the control's own procedure.
+    struct Message {
+        HWND hwnd;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        WNDPROC original;
+        LRESULT callOriginal() const { return CallWindowProcW(original, hwnd, msg, wParam, lParam); }
+    };
+
     LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT onControlMessage(std::size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT boxMessage(const Message& m);
+    LRESULT listMessage(const Message& m);
+    void reportList();
+    void fitList();
     void createMenu();
     void createControls();
     void nameControls();
@@ -94,8 +107,7 @@ private:
     void fixClientSize();
     void paintBackground(HDC dc, const RECT& area) const;
     void drawLabel(const DRAWITEMSTRUCT& item) const;
-    void moveFocus(int step);
-    void selectRow(int row);
+    void moveFocus(Control from, int step);
     int indexOf(HWND window) const;
 
     HINSTANCE instance_;

@@ -69,6 +69,7 @@ private:
         FakeRuntime& rt = w_->rt;
         switch (c.key) {
         case K::Enter:
+        case K::KeypadEnter:
             return w_->key(vk::Return);
         case K::Backspace:
             return w_->backspace();
@@ -101,6 +102,8 @@ private:
         switch (c.key) {
         case K::Enter:
             return w_->listKey(vk::Return);
+        case K::Space:
+            return w_->listKey(vk::Space);
         case K::Up:
             w_->selectRow(std::max(row - 1, 0));
             return w_->listKey(vk::Up);
@@ -156,10 +159,10 @@ private:
     void operator()(const scenario::Restart&) { w_ = std::make_unique<FakeWindow>(); }
     void operator()(const scenario::EndProgram& c)
     {
-        if (c.byMenu)
-            w_->events.cerrarChosen();
-        else
+        if (c.how == scenario::EndProgram::CloseControl)
             w_->events.closed();
+        else
+            w_->events.cerrarChosen();
     }
 
     std::unique_ptr<FakeWindow> w_ = std::make_unique<FakeWindow>();

@@ -82,7 +82,7 @@ void runSession(std::uint32_t seed)
         const int row = w.rt.selectedRow();
         const std::u16string rowText = w.rt.selectedText();
         ASSERT_EQ(test::stateProblem({w.form().indice(), w.form().longitud(), row, row >= 0 ? 1 : 0, rowText,
-                                      w.rt.caption()}),
+                                      w.rt.caption(), w.rt.topRow(), w.events.list().rowsRefused()}),
                   "")
             << describe(seed, log);
         // A key step other than an ignored Backspace always leaves a row selected.

@@ -176,7 +176,8 @@ struct Session {
         const int row = rt.selectedRow();
         const std::u16string rowText = rt.selectedText();
         const std::string problem =
-            test::stateProblem({frm.indice(), frm.longitud(), row, row >= 0 ? 1 : 0, rowText, rt.caption()});
+            test::stateProblem({frm.indice(), frm.longitud(), row, row >= 0 ? 1 : 0, rowText, rt.caption(),
+                                rt.topRow(), events.list().rowsRefused()});
         if (!problem.empty())
             violation(problem.c_str(), step);
         if (row >= 0)

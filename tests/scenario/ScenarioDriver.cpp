@@ -7,12 +7,14 @@
 #include "QtWindow.h"
 #include "ScenarioProtocol.h"
 
+#include <QtCore/QTimer>
 #include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 
 #include <cstdio>
@@ -44,6 +46,8 @@ Qt::Key qtKey(scenario::BoxKey key)
     switch (key) {
     case K::Enter:
         return Qt::Key_Return;
+    case K::KeypadEnter:
+        return Qt::Key_Enter;
     case K::Backspace:
         return Qt::Key_Backspace;
     case K::Shift:
@@ -70,6 +74,8 @@ Qt::Key qtKey(scenario::ListKey key)
     switch (key) {
     case K::Enter:
         return Qt::Key_Return;
+    case K::Space:
+        return Qt::Key_Space;
     case K::Up:
         return Qt::Key_Up;
     case K::Down:
@@ -105,13 +111,45 @@ private:
 
     // Overloads for std::visit, one per command.
     void operator()(const scenario::Type&) {}
-    void operator()(const scenario::PressBoxKey& c) { QTest::keyClick(box(), qtKey(c.key)); }
+    void operator()(const scenario::PressBoxKey& c)
+    {
+        const bool keypad = c.key == scenario::BoxKey::KeypadEnter;
+        QTest::keyClick(box(), qtKey(c.key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    }
     void operator()(const scenario::PressListKey& c) { QTest::keyClick(list(), qtKey(c.key)); }
     void operator()(const scenario::ReleaseAlt&) { QTest::keyRelease(box(), Qt::Key_Alt); }
-    void operator()(const scenario::ClickBox&)
+    // In the box, to the right of its text.
+    QPoint inBox() const { return {box()->width() - 4, box()->height() / 2}; }
+    void operator()(const scenario::ClickBox& c)
     {
-        QTest::mouseClick(box(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(box()->width() - 4, box()->height() / 2));
+        using B = scenario::Button;
+        const Qt::MouseButton button = c.button == B::Left    ? Qt::LeftButton
+                                       : c.button == B::Right ? Qt::RightButton
+                                                              : Qt::MiddleButton;
+        // The context menu a right click opens is closed from inside its loop.
+        if (button == Qt::RightButton) {
+            QTimer::singleShot(50, [] {
+                if (QWidget* menu = QApplication::activePopupWidget())
+                    menu->close();
+            });
+        }
+        QTest::mouseClick(box(), button, Qt::NoModifier, inBox());
+    }
+    // Pressed where a click presses, released 20 pixels to the right of the
+    // box: the box holds the mouse while the button is down.
+    void operator()(const scenario::DragBox&)
+    {
+        const QPoint outside(box()->width() + 20, box()->height() / 2);
+        QTest::mousePress(box(), Qt::LeftButton, Qt::NoModifier, inBox());
+        QTest::mouseMove(box(), outside);
+        QTest::mouseRelease(box(), Qt::LeftButton, Qt::NoModifier, outside);
+    }
+    void operator()(const scenario::DoubleClickBox&) { doubleClick(box(), inBox()); }
+    void operator()(const scenario::EnterOnBuscar&)
+    {
+        auto* buscar = window_->findChild<QPushButton*>(QStringLiteral("cmdBuscar"));
+        buscar->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(buscar, Qt::Key_Return);
     }
     void operator()(const scenario::ClickBuscar&)
     {
@@ -145,6 +183,7 @@ scenario::State QtTarget::state() const
     const QWidget* focus = QApplication::focusWidget();
     return {box()->text().toStdU16String(),
             window_->selectedRow(),
+            list()->indexAt(QPoint(1, 1)).row(),
             window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
             window_->logic().indice(),
             window_->logic().longitud(),
@@ -244,10 +283,20 @@ void QtTarget::operator()(const scenario::Restart&)
 
 void QtTarget::operator()(const scenario::EndProgram& c)
 {
-    if (c.byMenu)
+    switch (c.how) {
+    case scenario::EndProgram::AccessKey:
         QTest::keyClick(focusOrWindow(), Qt::Key_C, Qt::AltModifier);
-    else
+        break;
+    case scenario::EndProgram::MenuClick: {
+        QMenuBar* bar = window_->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          bar->actionGeometry(bar->actions().value(0)).center());
+        break;
+    }
+    case scenario::EndProgram::CloseControl:
         window_->close();
+        break;
+    }
 }
 
 } // namespace

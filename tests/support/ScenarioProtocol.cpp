@@ -55,8 +55,9 @@ std::optional<Key> keyNamed(const std::array<std::pair<std::string_view, Key>, N
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<std::string_view, BoxKey>, 9> kBoxKeys{{
+constexpr std::array<std::pair<std::string_view, BoxKey>, 10> kBoxKeys{{
     {"Enter", BoxKey::Enter},
+    {"KeypadEnter", BoxKey::KeypadEnter},
     {"Backspace", BoxKey::Backspace},
     {"Shift", BoxKey::Shift},
     {"Left", BoxKey::Left},
@@ -67,8 +68,9 @@ constexpr std::array<std::pair<std::string_view, BoxKey>, 9> kBoxKeys{{
     {"CapsLock", BoxKey::CapsLock},
 }};
 
-constexpr std::array<std::pair<std::string_view, ListKey>, 5> kListKeys{{
+constexpr std::array<std::pair<std::string_view, ListKey>, 6> kListKeys{{
     {"Enter", ListKey::Enter},
+    {"Space", ListKey::Space},
     {"Up", ListKey::Up},
     {"Down", ListKey::Down},
     {"Home", ListKey::Home},
@@ -130,8 +132,9 @@ std::optional<Command> command(std::string_view line, int rows)
         {"shift+tab", Tab{true}},
         {"activate", Activate{}},
         {"restart", Restart{}},
-        {"alt+c", EndProgram{true}},
-        {"close", EndProgram{false}},
+        {"alt+c", EndProgram{EndProgram::AccessKey}},
+        {"click cerrar", EndProgram{EndProgram::MenuClick}},
+        {"close", EndProgram{EndProgram::CloseControl}},
     };
     for (const auto& [text, plain] : kPlain) {
         if (text == line)

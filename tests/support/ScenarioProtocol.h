@@ -35,8 +35,8 @@ std::string stateLine(const State& state);
 std::string errorLine(std::u16string_view message);
 inline constexpr std::string_view kEndedLine = "{\"ended\":true}\n";
 
-enum class BoxKey { Enter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
-enum class ListKey { Enter, Up, Down, Home, End };
+enum class BoxKey { Enter, KeypadEnter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
+enum class ListKey { Enter, Space, Up, Down, Home, End };
 
 struct Type {
     std::u16string text;
@@ -69,7 +69,7 @@ struct Tab {
 struct Activate {};
 struct Restart {};
 struct EndProgram {
-    bool byMenu; // Alt+C; else the window's close control
+    enum How { AccessKey, MenuClick, CloseControl } how; // Alt+C, a click on Cerrar, the close control
 };
 
 using Command = std::variant<Type, PressBoxKey, PressListKey, ReleaseAlt, ClickBox, DragBox, DoubleClickBox,

@@ -5,6 +5,7 @@
 // for the fuzzer, the random sessions and the hostile-input test.
 
 #include "Catalogue.h"
+#include "FormDescription.h"
 #include "FrmLexidor.h"
 
 #include <string>
@@ -19,6 +20,8 @@ struct ObservedState {
     int selectedCount;           // rows selected at once
     std::u16string_view rowText; // the list's Text
     std::u16string_view caption;
+    int topRow = -1;     // the list's top row; -1: not looked at
+    int rowsRefused = 0; // rows outside the list that the logic asked for
 };
 
 // Empty when the state is one the logic can be in; else what is wrong.
@@ -32,6 +35,11 @@ inline std::string stateProblem(const ObservedState& s)
         return "selected row " + std::to_string(s.selectedRow) + " of " + std::to_string(s.selectedCount);
     if (s.selectedRow >= 0 && s.rowText != kCatalogue[static_cast<std::size_t>(s.selectedRow)].term)
         return "the list's text is not the selected row";
+    if (s.rowsRefused != 0)
+        return "the logic asked for a row outside the list";
+    if (s.topRow >= 0 && s.selectedRow >= 0 &&
+        (s.selectedRow < s.topRow || s.selectedRow >= s.topRow + kFrmLexidor.listVisibleRowsAt(kBaseDpi)))
+        return "the selected row is out of sight";
     if (s.caption.empty())
         return {};
     for (const Entry& entry : kCatalogue) {

@@ -91,7 +91,9 @@ private:
     QString stateProblem() const
     {
         const FrmLexidor& logic = window_->logic();
-        const std::u16string rowText = window_->lstLista_Text();
+        const QList<QListWidgetItem*> selected = list()->selectedItems();
+        const std::u16string rowText =
+            selected.isEmpty() ? std::u16string() : selected.front()->text().toStdU16String();
         const std::u16string caption = definition()->text().toStdU16String();
         return QString::fromStdString(lexidor::test::stateProblem(
             {logic.indice(), logic.longitud(), window_->selectedRow(),

@@ -5,6 +5,8 @@
 // JSON line after each command. Same commands and output as the Qt driver
 // (tests/scenarios/README.md).
 
+#include "KeyCodes.h"
+#include "ResourceIds.h"
 #include "ScenarioProtocol.h"
 #include "Utf8.h"
 #include "Win32Window.h"
@@ -40,32 +42,6 @@ std::u16string windowText(HWND window)
 
 // --- Keys -------------------------------------------------------------------
 
-// The virtual-key code a Spanish keyboard reports for a typed character, as
-// the Qt driver has it: letters their capital's code, digits and space their
-// own, the punctuation keys shared by all layouts, Ñ; anything else 0.
-int keyForCharacter(char32_t c)
-{
-    if (c >= U'a' && c <= U'z')
-        return static_cast<int>(c - U'a' + U'A');
-    if ((c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U' ')
-        return static_cast<int>(c);
-    switch (c) {
-    case U'+':
-        return 187;
-    case U',':
-        return 188;
-    case U'-':
-        return 189;
-    case U'.':
-        return 190;
-    case U'ñ':
-    case U'Ñ':
-        return 192;
-    default:
-        return 0;
-    }
-}
-
 // What a keyboard sends with each key: WM_KEYDOWN, the characters that
 // TranslateMessage would make of it, WM_KEYUP.
 struct Key {
@@ -80,6 +56,8 @@ Key win32Key(scenario::BoxKey key)
     switch (key) {
     case K::Enter:
         return {VK_RETURN, L'\r', false};
+    case K::KeypadEnter:
+        return {VK_RETURN, L'\r', true};
     case K::Backspace:
         return {VK_BACK, L'\b', false};
     case K::Shift:
@@ -106,6 +84,8 @@ Key win32Key(scenario::ListKey key)
     switch (key) {
     case K::Enter:
         return {VK_RETURN, L'\r', false};
+    case K::Space:
+        return {VK_SPACE, L' ', false};
     case K::Up:
         return {VK_UP, 0, true};
     case K::Down:
@@ -136,13 +116,44 @@ LPARAM point(int x, int y)
     return MAKELPARAM(x, y);
 }
 
+// The messages of one mouse button.
+struct Button {
+    UINT down, up, doubleClick;
+    WPARAM held;
+};
+constexpr Button kLeft{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+
+Button win32Button(scenario::Button button)
+{
+    switch (button) {
+    case scenario::Button::Left:
+        break;
+    case scenario::Button::Right:
+        return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+    case scenario::Button::Middle:
+        return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+    }
+    return kLeft;
+}
+
+// Closes the context menu a right click opens, from inside the menu's loop.
+void CALLBACK closeMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
 // --- Driver -----------------------------------------------------------------
 
 class Win32Target final : public scenario::Target {
 public:
     explicit Win32Target(HINSTANCE instance) : instance_(instance) { start(); }
 
-    int rows() const override { return window_->lstLista_ListCount(); }
+    int rows() const override
+    {
+        return static_cast<int>(
+            SendMessageW(window_->control(lexidor::Control::lstLista), LB_GETCOUNT, 0, 0));
+    }
     bool ended() const override { return ended_; }
     scenario::State state() const override;
     void typeCharacter(std::u16string_view character) override;
@@ -154,7 +165,8 @@ private:
     HWND control(Control id) const { return window_->control(id); }
     HWND focusOrWindow() const { return GetFocus() ? GetFocus() : window_->handle(); }
     void pressKey(HWND target, const Key& key);
-    void click(HWND target, int x, int y, bool twice);
+    void click(HWND target, int x, int y, bool twice, const Button& button = kLeft);
+    void clickBox(bool twice, const Button& button);
     void scrollIntoView(HWND list, int row);
     void setShift(bool down);
 
@@ -168,7 +180,10 @@ private:
         pressKey(control(Control::lstLista), win32Key(c.key));
     }
     void operator()(const scenario::ReleaseAlt&);
-    void operator()(const scenario::ClickBox&);
+    void operator()(const scenario::ClickBox& c) { clickBox(false, win32Button(c.button)); }
+    void operator()(const scenario::DoubleClickBox&) { clickBox(true, kLeft); }
+    void operator()(const scenario::DragBox&);
+    void operator()(const scenario::EnterOnBuscar&);
     void operator()(const scenario::ClickBuscar&);
     void operator()(const scenario::SelectRow& c);
     void operator()(const scenario::DoubleClickRow& c);
@@ -216,6 +231,7 @@ scenario::State Win32Target::state() const
 {
     return {windowText(control(Control::txtBuscar)),
             window_->selectedRow(),
+            static_cast<int>(SendMessageW(control(Control::lstLista), LB_GETTOPINDEX, 0, 0)),
             windowText(control(Control::lblDescripcion)),
             window_->logic().indice(),
             window_->logic().longitud(),
@@ -227,7 +243,7 @@ void Win32Target::typeCharacter(std::u16string_view units)
     HWND box = control(Control::txtBuscar);
     const char32_t c =
         units.size() == 2 ? 0x10000 + ((units[0] - 0xD800) << 10) + (units[1] - 0xDC00) : char32_t{units[0]};
-    const int code = keyForCharacter(c);
+    const int code = lexidor::vk::ofCharacter(c);
     SendMessageW(box, WM_KEYDOWN, static_cast<WPARAM>(code), keyData(code, false, false));
     for (const char16_t unit : units)
         SendMessageW(box, WM_CHAR, unit, keyData(code, false, false));
@@ -259,27 +275,53 @@ void Win32Target::operator()(const scenario::ReleaseAlt&)
     SendMessageW(control(Control::txtBuscar), WM_SYSKEYUP, VK_MENU, keyData(VK_MENU, false, true));
 }
 
-// A left click (press, release) at client point (x, y); `twice` makes it a
+// A click (press, release) at client point (x, y); `twice` makes it a
 // double-click: the second press arrives as WM_LBUTTONDBLCLK.
-void Win32Target::click(HWND target, int x, int y, bool twice)
+void Win32Target::click(HWND target, int x, int y, bool twice, const Button& button)
 {
     SendMessageW(target, WM_MOUSEMOVE, 0, point(x, y));
-    SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, point(x, y));
+    SendMessageW(target, button.down, button.held, point(x, y));
     settle();
-    SendMessageW(target, WM_LBUTTONUP, 0, point(x, y));
+    if (button.up == WM_RBUTTONUP)
+        SetTimer(nullptr, 0, 50, closeMenu);
+    SendMessageW(target, button.up, 0, point(x, y));
     settle();
     if (twice && !ended_) {
-        SendMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, point(x, y));
+        SendMessageW(target, button.doubleClick, button.held, point(x, y));
         settle();
-        SendMessageW(target, WM_LBUTTONUP, 0, point(x, y));
+        SendMessageW(target, button.up, 0, point(x, y));
     }
 }
 
-void Win32Target::operator()(const scenario::ClickBox&)
+// In the box, to the right of its text.
+void Win32Target::clickBox(bool twice, const Button& button)
 {
     RECT client{};
     GetClientRect(control(Control::txtBuscar), &client);
-    click(control(Control::txtBuscar), client.right - 4, client.bottom / 2, false);
+    click(control(Control::txtBuscar), client.right - 4, client.bottom / 2, twice, button);
+}
+
+// Pressed where a click presses, released 20 pixels to the right of the box:
+// the box holds the mouse while the button is down, so the release is its.
+void Win32Target::operator()(const scenario::DragBox&)
+{
+    HWND box = control(Control::txtBuscar);
+    RECT client{};
+    GetClientRect(box, &client);
+    const int y = client.bottom / 2;
+    SendMessageW(box, WM_MOUSEMOVE, 0, point(client.right - 4, y));
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, point(client.right - 4, y));
+    settle();
+    SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON, point(client.right + 20, y));
+    settle();
+    SendMessageW(box, WM_LBUTTONUP, 0, point(client.right + 20, y));
+}
+
+void Win32Target::operator()(const scenario::EnterOnBuscar&)
+{
+    SetFocus(control(Control::cmdBuscar));
+    settle();
+    pressKey(control(Control::cmdBuscar), {VK_RETURN, L'\r', false});
 }
 
 void Win32Target::operator()(const scenario::ClickBuscar&)
@@ -398,8 +440,13 @@ void Win32Target::operator()(const scenario::Restart&)
 
 void Win32Target::operator()(const scenario::EndProgram& c)
 {
-    if (!c.byMenu) {
+    if (c.how == scenario::EndProgram::CloseControl) {
         SendMessageW(window_->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    }
+    if (c.how == scenario::EndProgram::MenuClick) {
+        // What the menu bar sends when Cerrar is clicked.
+        SendMessageW(window_->handle(), WM_COMMAND, MAKEWPARAM(IDM_CERRAR, 0), 0);
         return;
     }
     // Alt held, C pressed: the system turns the character into the menu's

@@ -152,7 +152,8 @@ void checkControls(const Win32Window& window)
     }
 
     HWND list = window.control(Control::lstLista);
-    check(window.lstLista_ListCount() == kRowCount, "list holds every term");
+    check(SendMessageW(window.control(Control::lstLista), LB_GETCOUNT, 0, 0) == kRowCount,
+          "list holds every term");
     bool rowsInOrder = true;
     for (int row = 0; row < kRowCount && list; ++row) {
         wchar_t text[128] = {};

@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: MIT
+// frmLexidor's messages on Win32: each one turned into the runtime event it
+// is, for FormEvents; one procedure for the window and one per control.
+#include "Win32Window.h"
+
+#include "EditBox.h"
+#include "ResourceIds.h"
+
+#include <windowsx.h>
+
+namespace lexidor {
+
+namespace {
+
+MouseButton buttonOf(UINT msg)
+{
+    switch (msg) {
+    case WM_LBUTTONUP:
+        return MouseButton::Left;
+    case WM_RBUTTONUP:
+        return MouseButton::Right;
+    case WM_MBUTTONUP:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->controls_.fill(nullptr);
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return self->onMessage(msg, wParam, lParam);
+}
+
+LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_ACTIVATE:
+        // Activate belongs to the first activation only. Later activations
+        // give the focus back to the control that had it, so coming back
+        // from another application leaves it where the user left it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (indexOf(GetFocus()) >= 0)
+                focusBeforeDeactivation_ = GetFocus();
+        } else {
+            events_.activated();
+            if (focusBeforeDeactivation_ && indexOf(focusBeforeDeactivation_) >= 0)
+                SetFocus(focusBeforeDeactivation_);
+        }
+        return 0;
+
+    case WM_COMMAND:
+        if (lParam == 0 && LOWORD(wParam) == IDM_CERRAR)
+            events_.cerrarChosen();
+        else if (HIWORD(wParam) == BN_CLICKED &&
+                 reinterpret_cast<HWND>(lParam) == control(Control::cmdBuscar))
+            events_.buscarClicked();
+        return 0;
+
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType == ODT_STATIC) {
+            drawLabel(item);
+            return TRUE;
+        }
+        break;
+    }
+
+    case WM_ERASEBKGND:
+        return 1;
+
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another resolution: everything at the new
+        // one, in the frame the system suggests.
+        dpi_ = HIWORD(wParam);
+        createFont();
+        scalePicture();
+        layOut();
+        fitList();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        fixClientSize();
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
+    }
+
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paintBackground(dc, ps.rcPaint);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
+
+    case WM_DESTROY:
+        if (accessibleNamesSet_)
+            clearAccessibleProperties();
+        if (events_.closed() && onEnd_ && !destroying_)
+            onEnd_();
+        return 0;
+
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+// Each focusable control is subclassed; its messages go to the procedure of
+// its control.
+LRESULT CALLBACK Win32Window::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    const int index = self ? self->indexOf(hwnd) : -1;
+    if (index < 0)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    const auto id = static_cast<Control>(index);
+    const WNDPROC original = self->originalProcs_[static_cast<std::size_t>(index)];
+    if (msg == WM_NCDESTROY)
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    // Tab and Shift+Tab walk the controls in tab order, round the end;
+    // Tab, Enter and Escape are no text, and an edit control would beep.
+    if (msg == WM_KEYDOWN && wParam == VK_TAB) {
+        self->moveFocus(id, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        return 0;
+    }
+    if (msg == WM_CHAR && (wParam == L'\t' || wParam == L'\r' || wParam == L'\n' || wParam == 0x1b))
+        return 0;
+    const Message m{hwnd, msg, wParam, lParam, original};
+    switch (id) {
+    case Control::txtBuscar:
+        return self->boxMessage(m);
+    case Control::lstLista:
+        return self->listMessage(m);
+    default:
+        return m.callOriginal();
+    }
+}
+
+LRESULT Win32Window::boxMessage(const Message& m)
+{
+    switch (m.msg) {
+    case WM_KEYDOWN:
+        if (m.wParam == VK_DELETE)
+            editbox::selectWholeCharacter(m.hwnd, false);
+        if (m.wParam == VK_LEFT || m.wParam == VK_RIGHT) {
+            const LRESULT result = m.callOriginal();
+            editbox::keepCaretOffSurrogatePair(m.hwnd, m.wParam == VK_LEFT ? -1 : 1);
+            return result;
+        }
+        break;
+    case WM_CHAR:
+        if (m.wParam == L'\b')
+            editbox::selectWholeCharacter(m.hwnd, true);
+        break;
+    case WM_KILLFOCUS:
+        // Moving to another control of the window leaves the search box
+        // with a caret and no selection; switching to another application
+        // keeps the selection for when the user comes back.
+        if (indexOf(reinterpret_cast<HWND>(m.wParam)) >= 0)
+            editbox::collapseSelectionToCaret(m.hwnd);
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP: { // the Alt key, and keys released while it is down
+        const LRESULT result = m.callOriginal();
+        events_.boxKeyReleased(static_cast<int>(m.wParam));
+        return result;
+    }
+    case WM_LBUTTONDBLCLK:
+        events_.boxDoubleClicked();
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        // The box places its caret first; then the Click, if this release
+        // makes one. A press in the box keeps the mouse captured, so a
+        // release outside it comes here too.
+        const LRESULT result = m.callOriginal();
+        RECT client{};
+        GetClientRect(m.hwnd, &client);
+        const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        events_.boxButtonReleased(buttonOf(m.msg), PtInRect(&client, at) != FALSE);
+        return result;
+    }
+    default:
+        break;
+    }
+    return m.callOriginal();
+}
+
+LRESULT Win32Window::listMessage(const Message& m)
+{
+    switch (m.msg) {
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        const LRESULT result = m.callOriginal();
+        events_.listKeyReleased(static_cast<int>(m.wParam));
+        return result;
+    }
+    case WM_LBUTTONDBLCLK: {
+        const LRESULT result = m.callOriginal();
+        reportList();
+        // On a row, or on the empty space below the last one.
+        const LRESULT hit = SendMessageW(m.hwnd, LB_ITEMFROMPOINT, 0, m.lParam);
+        events_.listDoubleClicked(HIWORD(hit) == 0);
+        return result;
+    }
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL: {
+        // The user moved the list itself: what it shows goes back to the
+        // form's list box.
+        const LRESULT result = m.callOriginal();
+        reportList();
+        return result;
+    }
+    default:
+        break;
+    }
+    return m.callOriginal();
+}
+
+void Win32Window::reportList()
+{
+    HWND list = control(Control::lstLista);
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    if (selectedRow() != events_.list().selectedRow() || top != events_.list().topRow())
+        events_.listShown(selectedRow(), top);
+}
+
+void Win32Window::moveFocus(Control from, int step)
+{
+    const Control to = kFrmLexidor.nextFocus(from, step);
+    SetFocus(control(to));
+    // Tabbing into the search box selects its text, as a dialog would.
+    if (to == Control::txtBuscar)
+        SendMessageW(control(to), EM_SETSEL, 0, -1);
+}
+
+} // namespace lexidor
