@@ -182,9 +182,12 @@ void QtWindow::createControls(QWidget* client)
                                                       cmdBuscar_};
     QWidget* previous = nullptr;
     for (const Control id : kFrmLexidor.tabOrder()) {
+        QWidget* widget = widgets[static_cast<std::size_t>(id)];
+        // The client's children in tab order, labels included: the order in
+        // which a screen reader walks them.
+        widget->raise();
         if (!kFrmLexidor[id].focusable())
             continue;
-        QWidget* widget = widgets[static_cast<std::size_t>(id)];
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;
