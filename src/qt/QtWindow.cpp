@@ -157,6 +157,8 @@ void QtWindow::createControls(QWidget* client)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
             label->setMargin(kFrmLexidor.labelMargin);
+            // Only the table's margin: no indent of QLabel's own beside a frame.
+            label->setIndent(0);
         }
         place(label, id);
         return label;
