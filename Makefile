@@ -14,13 +14,25 @@ endif
 # for a machine without a desktop.
 RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-dev \
                 xvfb xauth fonts-liberation2 fonts-dejavu-core
+
+# The web edition (`make web`): one self-contained page, built by Debian's
+# emscripten in a tree of its own; its tests run it in Debian's headless
+# Chromium through Debian's Selenium. emscripten's tools are Python and
+# node scripts: Debian's python3 first on PATH, Debian's node modules.
+WEB_BUILD ?= build-web
+WEB_PACKAGES := cmake make emscripten
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium fonts-liberation2
+EMSCRIPTEN_ENV := env PATH=/usr/bin:$$PATH NODE_PATH=/usr/share/nodejs
+WEB_PAGE := $(abspath $(WEB_BUILD))/lexidor.html
+
 # What the tests add (`make test`, which also runs tests/win32/install-deps.sh
 # for the Windows cross compiler and Wine), with what packaging needs so that
-# the package test runs too.
+# the package test runs too; Orca and its speech for the screen-reader test.
 PACKAGE_PACKAGES := dpkg-dev file lintian
 TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev hunspell hunspell-es xdotool x11-utils imagemagick \
                  desktop-file-utils appstream icoutils clang-format strace dbus-bin \
-                 dbus-daemon at-spi2-core python3-pyatspi python3-gi $(PACKAGE_PACKAGES)
+                 dbus-daemon at-spi2-core python3-pyatspi python3-gi orca speech-dispatcher \
+                 speech-dispatcher-espeak-ng $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
 PACKAGES ?= $(TEST_PACKAGES)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -56,7 +68,7 @@ BENCH_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-
                   libxdamage-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 
 .PHONY: all deps test-deps configure build run test test-sanitize fuzz windows screenshot \
-        screenshot-windows bench format glossary clean package package-check
+        screenshot-windows bench format glossary clean package package-check web screenshot-web
 
 all: build
 
@@ -78,7 +90,7 @@ test-deps:
 # installed); `make run` only when the tree has never been configured, after
 # that the build itself re-runs CMake when a CMakeLists.txt changed.
 configure: deps
-	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=ON $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=ON -DLEXIDOR_WEB_PAGE=$(WEB_PAGE) $(CMAKE_ARGS)
 
 # The first configure of `make run` leaves the tests out (their packages may
 # not be there); `make test` turns them on.
@@ -101,7 +113,7 @@ run: $(BUILD)/CMakeCache.txt
 	    $(BUILD)/src/qt/lexidor; \
 	fi
 
-test: test-deps build
+test: test-deps web build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -134,12 +146,24 @@ screenshot-windows: windows
 # Start-up and memory against a bare Qt window, key steps on the fake and on
 # the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one (make windows): prints the
 # table and writes bench/results.md. Never part of `make test`.
-bench:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+bench: web
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES) $(WEB_TEST_PACKAGES)"
 	cmake -S . -B $(BENCH_BUILD) -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 	cmake --build $(BENCH_BUILD) -j$(JOBS)
-	WIN32_BUILD=$(abspath $(WIN32_BUILD)) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	WIN32_BUILD=$(abspath $(WIN32_BUILD)) WEB_PAGE=$(WEB_PAGE) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
 	    bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
+
+# $(WEB_BUILD)/lexidor.html: the glossary in one HTML file, to open from disk
+# in any current browser; nothing else is needed beside it.
+web:
+	@$(MAKE) deps PACKAGES="$(WEB_PACKAGES)"
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel $(CMAKE_ARGS)
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
+	@echo "built $(WEB_PAGE)"
+
+screenshot-web: web
+	@$(MAKE) deps PACKAGES="$(WEB_TEST_PACKAGES)"
+	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png
@@ -173,4 +197,4 @@ format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD) lexidor_*.deb
+	rm -rf $(BUILD) $(WEB_BUILD) $(PACKAGE_BUILD) lexidor_*.deb

@@ -107,6 +107,20 @@ if [ -f "$exe" ]; then
         wineserver -k >/dev/null 2>&1 || true
     fi
 fi
+
+# --- The web edition ----------------------------------------------------------
+# WEB_PAGE (default build-web/lexidor.html, which `make web` writes) in
+# headless Chromium: its size, its first frame against a one-line page from
+# disk, and its key steps.
+web_page=${WEB_PAGE:-build-web/lexidor.html}
+case $web_page in /*) ;; *) web_page=$root/$web_page ;; esac
+web_tsv=
+if [ -f "$web_page" ] && [ -x /usr/bin/chromedriver ]; then
+    echo "run-bench: the web page in headless Chromium" >&2
+    if /usr/bin/python3 "$here/web-bench.py" "$web_page" "$work" "$runs" "$reps" > "$work/web.tsv"; then
+        web_tsv=$work/web.tsv
+    fi
+fi
 load_after=$(load)
 
 # --- The table ----------------------------------------------------------------
@@ -164,6 +178,29 @@ rss_extra=$(awk -v a="$rss_lex" -v b="$rss_floor" 'BEGIN { printf "%.1f", (a - b
     echo "| worst key step, real widgets, < 200 µs | $(key BM_Qt_WorstKeyStepEventsOnly) µs (events and handler); $(key BM_Qt_WorstKeyStep) µs with the repaint | $(verdict "$(key BM_Qt_WorstKeyStepEventsOnly)" 200) |"
     echo "| worst key step, fake, < 5 µs | $(key BM_Fake_WorstKeyStep) µs | $(verdict "$(key BM_Fake_WorstKeyStep)" 5) |"
     echo "$exe_line"
+    if [ -n "$web_tsv" ]; then
+        web() { awk -F'\t' -v k="$1" -v n="$2" '$1 == k && $2 == n { printf "%s", $3 }' "$web_tsv"; }
+        webrange() { awk -F'\t' -v k="$1" -v n="$2" '$1 == k && $2 == n { printf "%s–%s", $4, $5 }' "$web_tsv"; }
+        web_size=$(awk -F'\t' '$1 == "size" { print $2 }' "$web_tsv")
+        echo "| \`lexidor.html\` (one file, everything inlined) under 400 KB | $(awk -v s="$web_size" 'BEGIN { printf "%.1f KB (%d bytes)", s / 1024, s }') | $(verdict "$web_size" $((400 * 1024))) |"
+        echo
+        echo "## The web edition beside the desktop (headless Chromium $(dpkg-query -W -f='${Version}' chromium 2>/dev/null || echo '?'))"
+        echo
+        echo "| first frame | floor | Lexidor, plain | Lexidor | Lexidor / floor |"
+        echo "|---|---|---|---|---|"
+        echo "| Qt: fork to first damage (floor: a bare Qt window; plain: its widgets by plain Qt code) | $frame_floor ms | $(median_of "Lexidor's widgets, plain" 4) ms | $frame_lex ms | ×$frame_ratio |"
+        echo "| web: navigation to First Contentful Paint (floor: a page of one line; plain: Lexidor's page at start, saved without its program) | $(web frame floor) ms ($(webrange frame floor)) | $(web frame plain) ms ($(webrange frame plain)) | $(web frame lexidor) ms ($(webrange frame lexidor)) | ×$(awk -v a="$(web frame lexidor)" -v b="$(web frame floor)" 'BEGIN { printf "%.2f", a / b }') |"
+        echo
+        echo "| key step | in-memory toolkit | Qt widgets (events and handler) | web page (key release to handled) |"
+        echo "|---|---|---|---|"
+        echo "| worst step (\"a\", then a key that matches nothing) | $(key BM_Fake_WorstKeyStep) µs | $(key BM_Qt_WorstKeyStepEventsOnly) µs | $(web step 'worst key step') µs ($(webrange step 'worst key step')) |"
+        echo "| lookup (longest definition) | $(key BM_Fake_Lookup) µs | $(key BM_Qt_Lookup) µs, with the repaint | $(web step lookup) µs ($(webrange step lookup)) |"
+        echo
+        echo "First frames: medians (min–max) over $runs interleaved loads in a fresh tab each. Key steps: the"
+        echo "mean of 50 real key releases (WebDriver) timed in the page from a capturing listener on the"
+        echo "window to one on its way back, median (min–max) of $reps repetitions; the page's clock is"
+        echo "coarse (0.1 ms) off a cross-origin-isolated page, so single steps are not timed."
+    fi
     if [ -n "$wine_md" ]; then
         echo
         echo "## Windows program under Wine (same harness; Wine's own start-up included)"

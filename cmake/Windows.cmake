@@ -26,6 +26,9 @@
 #                        what Active Accessibility reports)
 #   winNN.window-150     the same on a display at 144 dpi (150 per cent), in
 #                        a Wine prefix of its own
+#   winNN.reader-events  lexidor-reader-test.exe: lexidor.exe typed into from
+#                        another process, its focus and live-region events
+#                        read as a screen reader reads them
 # and on the shipped program:
 #   win32.resources      icon, picture and version record (icoutils)
 #   win32.imports        the programs import only system DLLs
@@ -122,7 +125,8 @@ if(LEXIDOR_TESTS AND lexidor_test_cxx AND NOT lexidor_test_dir STREQUAL LEXIDOR_
     BUILD_BYPRODUCTS ${lexidor_test_exe}
                      ${lexidor_win32_test_bin}/lexidor-scenario.exe
                      ${lexidor_win32_test_bin}/lexidor-window-test.exe
-                     ${lexidor_win32_test_bin}/lexidor-blackbox.exe)
+                     ${lexidor_win32_test_bin}/lexidor-blackbox.exe
+                     ${lexidor_win32_test_bin}/lexidor-reader-test.exe)
 endif()
 
 if(NOT LEXIDOR_TESTS)
@@ -197,6 +201,11 @@ add_test(NAME ${w}.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/
 # Wine's own exit status can be 0 when the program never started: the
 # program's closing line decides.
 set_tests_properties(${w}.window PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
+                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+
+add_test(NAME ${w}.reader-events
+         COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-reader-test.exe ${lexidor_test_exe})
+set_tests_properties(${w}.reader-events PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
                      RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
 # The window on a display scaled to 150 per cent: another prefix, whose

@@ -7,20 +7,13 @@
 
 namespace lexidor {
 
-// Where an entry's definition comes from: a key of kSources (Sources.h) and
-// the place in that publication, e.g. {u"PLABEN", u"Tít. III 3.1"}.
-struct Source {
-    std::u16string_view key;
-    std::u16string_view locator;
-};
-
 // One glossary entry. The term is exactly the text of its list row; the
-// definition starts with the term, a colon and one space. The source is never
-// shown in the window; docs/glosario.md prints it under the definition.
+// definition starts with the term, a colon and one space. The publications
+// each definition rests on are kept beside the catalogue, row for row, in
+// EntrySources.h; the window never shows them.
 struct Entry {
     std::u16string_view term;
     std::u16string_view definition;
-    Source source;
 };
 
 inline constexpr int kRowCount = 61;

@@ -111,6 +111,9 @@ struct FormDescription {
     // every toolkit shows the same rows.
     int listRowPixels;
     int listBorderPixels;
+    // What is left in place of the window after End where the window cannot
+    // go away itself (a browser tab that the user opened).
+    std::u16string_view endedNote;
 
     constexpr const ControlDescription& operator[](Control c) const
     {
@@ -199,6 +202,7 @@ inline constexpr FormDescription kFrmLexidor{
     11,
     13,
     2,
+    u"Lexidor se ha cerrado. Puede cerrar esta pestaña.",
 };
 
 // Each row of the table sits at the index its id names, so kFrmLexidor[id]

@@ -38,6 +38,12 @@ public:
     // boundaries inside the label's box.
     virtual void lblDescripcion_SetCaption(std::u16string_view caption) = 0;
 
+    // Screen readers: `text` read out once, politely, where the user is. The
+    // keyboard focus stays where it is and nothing on screen changes. The
+    // logic announces the outcome of each lookup: the definition it has just
+    // shown (again, when it was shown already), or that there was none.
+    virtual void Announce(std::u16string_view text) = 0;
+
     // The process: the directory holding the executable, a change of the
     // current directory, and an immediate end of the program (the window
     // closes and no further handler runs).

@@ -48,9 +48,18 @@ void FrmLexidor::lstLista_DblClick()
 
 void FrmLexidor::lookUpDefinition()
 {
-    // No match leaves the definition area as it was.
-    if (const auto row = rowOfTerm(rt_.txtBuscar_Text()))
-        rt_.lblDescripcion_SetCaption(kCatalogue[static_cast<std::size_t>(*row)].definition);
+    // No match leaves the definition area as it was. A screen reader hears
+    // every outcome where the user is: the definition, or that the term was
+    // not found. A sighted user sees at once that the definition shown is not
+    // the typed term's; without the cue, a blind user's Enter would go
+    // unanswered, like a key that did not reach the program.
+    if (const auto row = rowOfTerm(rt_.txtBuscar_Text())) {
+        const std::u16string_view definition = kCatalogue[static_cast<std::size_t>(*row)].definition;
+        rt_.lblDescripcion_SetCaption(definition);
+        rt_.Announce(definition);
+    } else {
+        rt_.Announce(kNotFound);
+    }
 }
 
 int FrmLexidor::historial(int position) const

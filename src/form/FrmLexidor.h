@@ -50,6 +50,9 @@ class FrmLexidor {
 public:
     // Positions of the type-ahead history: 1 to kHistoryLength.
     static constexpr int kHistoryLength = 100;
+    // What a screen reader hears after a lookup that finds no term; the
+    // window shows nothing for it.
+    static constexpr std::u16string_view kNotFound = u"Término no encontrado.";
 
     FrmLexidor(FormRuntime& runtime, ListBox& list) : rt_(runtime), lstLista(list) {}
 

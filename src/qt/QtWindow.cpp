@@ -5,6 +5,7 @@
 #include "FormDescription.h"
 #include "LexidorVersion.h"
 #include "Pictures.h"
+#include "QtAccessibility.h"
 #include "Styles.h"
 #include "VirtualKeys.h"
 
@@ -172,6 +173,7 @@ void QtWindow::createControls(QWidget* client)
 
     createList(client);
     lblDescripcion_ = makeLabel(Control::lblDescripcion);
+    announcer_ = new Announcer(client);
 
     cmdBuscar_ = new QPushButton(qs(kFrmLexidor[Control::cmdBuscar].text), client);
     cmdBuscar_->setAutoDefault(false);
@@ -198,7 +200,7 @@ void QtWindow::createControls(QWidget* client)
 
 void QtWindow::createList(QWidget* client)
 {
-    lstLista_ = new QListWidget(client);
+    lstLista_ = new TermList(client);
     lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstLista_->setDragEnabled(false);
@@ -363,6 +365,11 @@ int QtWindow::topRow() const
 void QtWindow::lblDescripcion_SetCaption(std::u16string_view caption)
 {
     lblDescripcion_->setText(qs(caption));
+}
+
+void QtWindow::Announce(std::u16string_view text)
+{
+    announcer_->announce(qs(text));
 }
 
 std::u16string QtWindow::App_Path() const

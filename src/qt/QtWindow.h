@@ -20,6 +20,8 @@ class QStyle;
 
 namespace lexidor {
 
+class Announcer;
+
 // frmLexidor on Qt 6 Widgets: builds the window from kFrmLexidor, reports
 // Qt events to FormEvents, which raises the handlers and keeps the list box,
 // and draws what the FormRuntime operations say. What it still decides is Qt
@@ -52,6 +54,7 @@ public:
     void txtBuscar_SetFocus() override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
 
     // What the list shows: the selected row (-1 for none), the top row.
     int selectedRow() const;
@@ -79,6 +82,7 @@ private:
     QListWidget* lstLista_ = nullptr;
     QLabel* lblDescripcion_ = nullptr;
     QPushButton* cmdBuscar_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool drawingList_ = false; // lstLista_Show is drawing: nothing to report
 };
 

@@ -36,6 +36,12 @@ void Win32Window::nameControls()
     properties->Release();
 }
 
+// Each lookup's outcome, read out where the user is (LiveRegions.h).
+void Win32Window::Announce(std::u16string_view text)
+{
+    liveRegions_.announce(text);
+}
+
 // The properties go with the windows.
 void Win32Window::clearAccessibleProperties()
 {

@@ -120,6 +120,7 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         if (accessibleNamesSet_)
             clearAccessibleProperties();
+        liveRegions_.clear();
         if (events_.closed() && onEnd_ && !destroying_)
             onEnd_();
         return 0;

@@ -136,6 +136,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
     fixClientSize();
     createControls();
     nameControls();
+    liveRegions_.create(hwnd_, control(Control::lblDescripcion), instance_);
 
     events_.created();
 }
@@ -264,8 +265,8 @@ void Win32Window::lblDescripcion_SetCaption(std::u16string_view caption)
     HWND label = control(Control::lblDescripcion);
     SetWindowTextW(label, value.c_str());
     InvalidateRect(label, nullptr, FALSE);
-    // The text is the label's accessible name: a screen reader reads the new
-    // definition out, and the focus stays where it is.
+    // The text is the label's accessible name; the lookup's announcement
+    // (Announce) makes screen readers read it out.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, label, OBJID_CLIENT, CHILDID_SELF);
 }
 

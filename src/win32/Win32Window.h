@@ -4,6 +4,7 @@
 #include "FormDescription.h"
 #include "FormEvents.h"
 #include "FormRuntime.h"
+#include "LiveRegions.h"
 
 #include <windows.h>
 
@@ -27,8 +28,8 @@ namespace lexidor {
 //
 // The window is aware of each monitor's resolution: it lays the table out at
 // the window's dots per inch, and again on WM_DPICHANGED. Screen readers
-// (Active Accessibility) hear the definition as the name of lblDescripcion,
-// with a change announced by EVENT_OBJECT_NAMECHANGE.
+// (Active Accessibility) read the definition as the name of lblDescripcion,
+// and hear each lookup through live regions (LiveRegions.h).
 class Win32Window final : public FormRuntime {
 public:
     // Creates the window (hidden) and its controls, and raises Load. `onEnd`
@@ -74,6 +75,7 @@ public:
     void txtBuscar_SetFocus() override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
     std::u16string App_Path() const override;
     void ChDir(std::u16string_view dir) override;
     void End() override;
@@ -120,6 +122,7 @@ private:
     HBITMAP scaledPicture_ = nullptr;
     int dpi_ = kBaseDpi;
     bool accessibleNamesSet_ = false;
+    LiveRegions liveRegions_;
     std::array<HWND, kControlCount> controls_{};
     std::array<WNDPROC, kControlCount> originalProcs_{};
     HWND focusBeforeDeactivation_ = nullptr;

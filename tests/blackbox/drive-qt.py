@@ -3,11 +3,9 @@
 # The shipped Qt program driven from outside, as a user drives it: each row
 # of the case table (cases.txt) starts the program afresh, types and clicks
 # with the X keyboard and mouse (xdotool), reads what the window shows
-# through the desktop accessibility bus, as a screen reader does, and ends
-# the program with Alt+C. Also checked once: the window and its controls are
-# named, the definition is read as its label's name and its change is
-# announced, the keyboard focus stays where the user put it. Prints what it
-# found; exits 1 on a failure. Every wait has a deadline.
+# through the desktop accessibility bus and ends the program with Alt+C.
+# (What Orca makes of it is tests/accessibility/.) Prints what it found;
+# exits 1 on a failure. Every wait has a deadline.
 # usage: drive-qt.py LEXIDOR CASES
 import os
 import subprocess
@@ -83,14 +81,13 @@ class Window:
 
     def __init__(self, app):
         nodes = list(walk(app))
-        self.frames = [n for n in nodes if n.getRole() == pyatspi.ROLE_FRAME]
         self.box = next((n for n in nodes if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Palabra clave"), None)
         self.list = next((n for n in nodes if n.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX)
                           and n.name == "Términos"), None)
         self.button = next((n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Buscar"),
                            None)
-        self.labels = [n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
-        self.definition = next((n for n in self.labels if n.description == "Definición"), None)
+        self.definition = next((n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL
+                                and n.description == "Definición"), None)
         self.named = {"txtBuscar": self.box, "lstLista": self.list, "cmdBuscar": self.button}
 
     def complete(self):
@@ -125,25 +122,7 @@ def do(window, step):
         raise ValueError(f"cannot read the step {step!r}")
 
 
-def text_of(node):
-    try:
-        text = node.queryText()
-        return text.getText(0, text.characterCount)
-    except NotImplementedError:
-        return None
-
-
-def check_names(window):
-    check(any(f.name == "Lexidor de Términos" for f in window.frames), "the window is named by its caption",
-          ", ".join(f.name for f in window.frames))
-    check(window.box is not None, "the search box is named Palabra clave")
-    check(window.list is not None, "the list is named Términos")
-    check(window.button is not None, "the button is named Buscar")
-    check(window.definition is not None, "the definition area is described as Definición",
-          "; ".join(f"{n.name!r}/{n.description!r}" for n in window.labels))
-
-
-def run(case, first):
+def run(case):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([PROGRAM], env=env)
     try:
@@ -152,24 +131,9 @@ def run(case, first):
         if app is None:
             return
         window = Window(app)
-        if first:
-            check_names(window)
         if not window.complete():
             check(False, f"{case['name']}: the window's controls are there")
             return
-
-        announced = []
-
-        def on_event(event):
-            try:
-                if event.source == window.definition:
-                    announced.append(event.type)
-            except Exception:  # an object already gone
-                pass
-
-        kinds = ("object:property-change:accessible-name", "object:text-changed", "object:visible-data-changed")
-        for kind in kinds:
-            pyatspi.Registry.registerEventListener(on_event, kind)
         # No window manager runs on the virtual display: give the window the
         # input focus as one would.
         xdotool("search", "--sync", "--all", "--pid", str(program.pid), "--name", "Lexidor de Términos",
@@ -183,14 +147,6 @@ def run(case, first):
         got = window.state()
         for key, value in want.items():
             check(got[key] == value, f"{case['name']}: {key}", f"{got[key]!r}, want {value!r}")
-        if case["definition"]:
-            text = text_of(window.definition)
-            check(text is None or text == case["definition"],
-                  f"{case['name']}: the definition's text, where a text interface is offered, is the definition",
-                  repr(text))
-            check(bool(announced), f"{case['name']}: the change of the definition was announced")
-        for kind in kinds:
-            pyatspi.Registry.deregisterEventListener(on_event, kind)
 
         xdotool("key", "alt+c")
         try:
@@ -204,7 +160,7 @@ def run(case, first):
             program.wait()
 
 
-for number, case in enumerate(read_cases(CASES)):
-    run(case, number == 0)
+for case in read_cases(CASES):
+    run(case)
 print(f"{len(failures)} failed")
 sys.exit(1 if failures else 0)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Checks on the glossary texts that a reviewer would otherwise do by eye:
-// every entry cites a known source, numbers carry a decimal comma, unit
-// symbols are spelt as the SI writes them and stand one space after their
-// number, no written definition repeats its own term, and none names a
-// regulation that has been repealed. Each rule is first run on a table of
-// sample texts, so that a rule that stops finding its fault fails too.
+// every entry cites known sources, each with the place and the words there
+// that back it; numbers carry a decimal comma; unit symbols are spelt as the
+// SI writes them and stand one space after their number; no written
+// definition repeats its own term; none names a repealed regulation or leans
+// on one alone, and none gives the public's dose limit without saying where
+// it holds. Each rule is first run on a table of samples, so that a rule that
+// stops finding its fault fails too.
 
 #include "Catalogue.h"
+#include "EntrySources.h"
 #include "Sources.h"
 #include "TermCompare.h"
 #include "Utf8.h"
@@ -14,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,15 +127,89 @@ std::u16string_view bodyOf(const Entry& entry)
     return entry.definition.substr(std::min(entry.definition.size(), entry.term.size() + 2));
 }
 
-bool isOwnText(const Entry& entry)
+bool contains(std::u16string_view text, std::u16string_view part)
 {
-    return entry.source.key == kOwnTextKey;
+    return text.find(part) != std::u16string_view::npos;
+}
+
+// Regulations repealed outright whose rules are not the ones in force: the
+// repealed keys of the source list, and two that no entry cites.
+std::vector<std::u16string_view> repealedRegulations()
+{
+    std::vector<std::u16string_view> numbers = {u"1836/1999", u"53/1992"};
+    for (const SourceTitle& source : kSources) {
+        if (source.status == SourceStatus::Repealed)
+            numbers.push_back(source.key.substr(source.key.rfind(u' ') + 1));
+    }
+    return numbers;
+}
+
+// The repealed regulations a text names by number ("RD 783/2001").
+std::vector<std::u16string_view> repealedNamed(std::u16string_view text)
+{
+    std::vector<std::u16string_view> found;
+    for (std::u16string_view number : repealedRegulations()) {
+        if (contains(text, number))
+            found.push_back(number);
+    }
+    return found;
+}
+
+// Whether a text gives the effective dose limit for the public: "1 mSv" or
+// "1 milisievert" (not "0,1 mSv" or "21 mSv") in a text about the public.
+bool givesPublicDoseLimit(std::u16string_view text)
+{
+    if (!contains(text, u"público"))
+        return false;
+    for (std::u16string_view limit : {std::u16string_view(u"1 mSv"), std::u16string_view(u"1 milisievert")}) {
+        for (std::size_t at = text.find(limit); at != std::u16string_view::npos;
+             at = text.find(limit, at + 1)) {
+            if (at == 0 || (!isDigit(text[at - 1]) && text[at - 1] != u','))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The public's limit holds in planned exposure situations only; a text that
+// gives it must say so, and that it does not hold in an emergency.
+bool givesPublicLimitWithoutItsScope(std::u16string_view text)
+{
+    return givesPublicDoseLimit(text) && !(contains(text, u"planificad") && contains(text, u"emergencia"));
+}
+
+// Whether a locator names a place in a law: an article, an annex, a title or
+// a provision ("art. 4.2", "anexo I", "Tít. III 3.1", "disposición ...").
+bool namesAPlaceInALaw(std::u16string_view locator)
+{
+    for (std::u16string_view place : {u"art. ", u"arts. ", u"anexo ", u"Tít. ", u"disposición "}) {
+        if (locator.starts_with(place) || contains(locator, std::u16string(u" ") + std::u16string(place)))
+            return true;
+    }
+    return false;
+}
+
+bool isLaw(SourceStatus status)
+{
+    return status == SourceStatus::InForce || status == SourceStatus::AppliedUntilReplaced ||
+           status == SourceStatus::Repealed;
+}
+
+const EntrySources& sourcesOf(int row)
+{
+    return kEntrySources[static_cast<std::size_t>(row)];
+}
+
+bool isOwnText(int row)
+{
+    const std::span<const Citation> cited = citationsOf(sourcesOf(row));
+    return std::any_of(cited.begin(), cited.end(), [](const Citation& c) { return c.key == kOwnTextKey; });
 }
 
 // ---------------------------------------------------------------------------
 // The rules on sample texts.
 
-enum class Rule { DecimalPoint, Unit, TermTwice };
+enum class Rule { DecimalPoint, Unit, TermTwice, RepealedNamed, PublicLimitScope, LawLocator };
 
 struct Sample {
     const char* name;
@@ -150,6 +228,12 @@ bool breaksRule(const Sample& s)
         return !unitFaults(s.text).empty();
     case Rule::TermTwice:
         return timesNamed(s.text, s.term) > 1;
+    case Rule::RepealedNamed:
+        return !repealedNamed(s.text).empty();
+    case Rule::PublicLimitScope:
+        return givesPublicLimitWithoutItsScope(s.text);
+    case Rule::LawLocator:
+        return !namesAPlaceInALaw(s.text);
     }
     return false;
 }
@@ -185,7 +269,34 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"TermInsideLongerWords", Rule::TermTwice, u"El milisievert; 1 milisievert al año.", false,
                u"SIEVERT"},
         Sample{"PhraseTermTwice", Rule::TermTwice, u"La dosis efectiva, es decir, la DOSIS EFECTIVA.", true,
-               u"DOSIS EFECTIVA"}),
+               u"DOSIS EFECTIVA"},
+        Sample{"RepealedRegulationNamed", Rule::RepealedNamed, u"Según el RD 783/2001, el límite es otro.",
+               true},
+        Sample{"OldInstallationsRegulationNamed", Rule::RepealedNamed, u"lo exige el Real Decreto 1836/1999",
+               true},
+        Sample{"RegulationInForceNamed", Rule::RepealedNamed, u"El RD 1029/2022 fija el límite.", false},
+        Sample{"PublicLimitAlone", Rule::PublicLimitScope, u"El límite para el público es de 1 mSv al año.",
+               true},
+        Sample{"PublicLimitInWords", Rule::PublicLimitScope,
+               u"El límite de dosis para el público es de 1 milisievert al año.", true},
+        Sample{"PublicLimitForPlannedOnly", Rule::PublicLimitScope,
+               u"El límite para el público, 1 mSv al año, rige en exposiciones planificadas.", true},
+        Sample{"PublicLimitWithItsScope", Rule::PublicLimitScope,
+               u"El límite para el público, 1 mSv al año, rige en exposiciones planificadas, no en una "
+               u"emergencia.",
+               false},
+        Sample{"WorkersLimit", Rule::PublicLimitScope, u"Para los trabajadores expuestos, 20 mSv al año.",
+               false},
+        Sample{"OtherDosesForThePublic", Rule::PublicLimitScope,
+               u"Niveles de 0,1 mSv y de 21 mSv para el público.", false},
+        Sample{"Article", Rule::LawLocator, u"art. 4.2", false},
+        Sample{"ArticlesAndLetters", Rule::LawLocator, u"arts. 4.18, 6 c), 15.1 y 67.2 b)", false},
+        Sample{"Annex", Rule::LawLocator, u"anexo IV 1 (profilaxis radiológica)", false},
+        Sample{"TitleAfterAnnex", Rule::LawLocator, u"anexo I; Tít. II 3", false},
+        Sample{"Provision", Rule::LawLocator, u"disposición derogatoria única, apartado 2 c)", false},
+        Sample{"NoLocator", Rule::LawLocator, u"", true},
+        Sample{"VagueLocator", Rule::LawLocator, u"texto completo", true},
+        Sample{"BareNumber", Rule::LawLocator, u"4.2", true}),
     [](const testing::TestParamInfo<Sample>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -227,13 +338,36 @@ protected:
     const Entry& entry() const { return kCatalogue[static_cast<std::size_t>(GetParam())]; }
 };
 
-TEST_P(EntryText, CitesAKnownSourceAndSaysWhere)
+TEST_P(EntryText, CitesKnownSourcesAndTheWordsThatBackIt)
 {
-    const Source& source = entry().source;
-    EXPECT_TRUE(isSourceKey(source.key)) << "unknown key " << toUtf8(source.key);
-    EXPECT_FALSE(source.locator.empty());
-    for (char16_t c : source.locator)
-        EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << toUtf8(source.locator);
+    const EntrySources& sources = sourcesOf(GetParam());
+    EXPECT_EQ(toUtf8(sources.term), toUtf8(entry().term)) << "the sources are not in the catalogue's order";
+    const std::span<const Citation> cited = citationsOf(sources);
+    EXPECT_FALSE(cited.empty()) << "no source";
+    for (std::size_t i = cited.size(); i < sources.citations.size(); ++i) {
+        const Citation& unused = sources.citations[i];
+        EXPECT_TRUE(unused.key.empty() && unused.locator.empty() && unused.words.empty())
+            << "a citation without its key, or after one: " << toUtf8(unused.locator);
+    }
+    for (const Citation& citation : cited) {
+        const SourceTitle* source = findSource(citation.key);
+        ASSERT_NE(source, nullptr) << "unknown key " << toUtf8(citation.key);
+        EXPECT_FALSE(citation.locator.empty()) << toUtf8(citation.key);
+        EXPECT_FALSE(citation.words.empty()) << toUtf8(citation.key) << ", " << toUtf8(citation.locator);
+        if (isLaw(source->status)) {
+            EXPECT_TRUE(namesAPlaceInALaw(citation.locator))
+                << toUtf8(citation.key) << " cited at \"" << toUtf8(citation.locator) << "\"";
+        }
+        for (std::u16string_view text : {citation.locator, citation.words})
+            for (char16_t c : text)
+                EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << toUtf8(text);
+    }
+    const Change& change = sources.change;
+    if (change.kind != ChangeKind::None) {
+        EXPECT_FALSE(change.what.empty());
+        const std::u16string_view key = change.basis.substr(0, change.basis.find(u','));
+        EXPECT_TRUE(isSourceKey(key)) << "change rests on \"" << toUtf8(change.basis) << "\"";
+    }
 }
 
 TEST_P(EntryText, WritesNumbersWithADecimalComma)
@@ -248,11 +382,27 @@ TEST_P(EntryText, WritesKnownUnitSymbolsAfterASpace)
         ADD_FAILURE() << "unit written as \"" << toUtf8(fault) << "\"";
 }
 
-TEST_P(EntryText, NamesNoRepealedRegulation)
+TEST_P(EntryText, SaysWhatIsInForce)
 {
-    // Repealed in 2022 and 2024; their limits and rules are not the ones in force.
-    for (std::u16string_view repealed : {std::u16string_view(u"783/2001"), std::u16string_view(u"1836/1999")})
-        EXPECT_EQ(entry().definition.find(repealed), std::u16string_view::npos) << toUtf8(repealed);
+    for (std::u16string_view repealed : repealedNamed(entry().definition))
+        ADD_FAILURE() << "names the repealed " << toUtf8(repealed);
+    EXPECT_FALSE(givesPublicLimitWithoutItsScope(entry().definition))
+        << "gives the public's limit without saying that it holds in planned exposures, not in an emergency";
+    // A repealed text backs only the words it defined, says so, and is never
+    // an entry's only source.
+    const std::span<const Citation> cited = citationsOf(sourcesOf(GetParam()));
+    bool restsOnMoreThanRepealedTexts = false;
+    for (const Citation& citation : cited) {
+        const SourceTitle* source = findSource(citation.key);
+        ASSERT_NE(source, nullptr) << "unknown key " << toUtf8(citation.key);
+        if (source->status == SourceStatus::Repealed) {
+            EXPECT_TRUE(contains(citation.locator, u"derogado"))
+                << toUtf8(citation.key) << " cited as if in force at \"" << toUtf8(citation.locator) << "\"";
+        } else {
+            restsOnMoreThanRepealedTexts = true;
+        }
+    }
+    EXPECT_TRUE(restsOnMoreThanRepealedTexts) << "rests on repealed texts only";
 }
 
 std::string rowName(const testing::TestParamInfo<int>& info)
@@ -268,7 +418,7 @@ std::vector<int> writtenRows()
 {
     std::vector<int> rows;
     for (int row = 0; row < kRowCount; ++row) {
-        if (!isOwnText(kCatalogue[static_cast<std::size_t>(row)]))
+        if (!isOwnText(row))
             rows.push_back(row);
     }
     return rows;
@@ -294,9 +444,20 @@ TEST(SourceList, KeysAreDistinctTitledAndEachCitedByAnEntry)
         EXPECT_GT(source.title.size(), source.key.size()) << toUtf8(source.key);
         for (std::size_t b = a + 1; b < kSources.size(); ++b)
             EXPECT_NE(source.key, kSources[b].key) << toUtf8(source.key);
-        const bool cited = std::any_of(kCatalogue.begin(), kCatalogue.end(),
-                                       [&](const Entry& e) { return e.source.key == source.key; });
+        const bool cited =
+            std::any_of(kEntrySources.begin(), kEntrySources.end(), [&](const EntrySources& e) {
+                const std::span<const Citation> citations = citationsOf(e);
+                return std::any_of(citations.begin(), citations.end(),
+                                   [&](const Citation& c) { return c.key == source.key; });
+            });
         EXPECT_TRUE(cited) << toUtf8(source.key) << " is listed but no entry cites it";
+        // The printed list is where a reader learns that a text no longer holds.
+        if (source.status == SourceStatus::Repealed || source.status == SourceStatus::AppliedUntilReplaced) {
+            EXPECT_TRUE(contains(source.title, u"Derogado por")) << toUtf8(source.key);
+        }
+        if (source.status == SourceStatus::AppliedUntilReplaced) {
+            EXPECT_TRUE(contains(source.title, u"sigue aplicándose")) << toUtf8(source.key);
+        }
     }
 }
 

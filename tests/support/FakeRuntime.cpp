@@ -46,6 +46,11 @@ void FakeRuntime::lblDescripcion_SetCaption(std::u16string_view caption)
     caption_ = caption;
 }
 
+void FakeRuntime::Announce(std::u16string_view text)
+{
+    announcements_.emplace_back(text);
+}
+
 std::u16string FakeRuntime::App_Path() const
 {
     return appPath_;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexidor {
 
@@ -29,6 +30,7 @@ public:
     void lstLista_Show(int selectedRow, int topRow) override;
 
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
+    void Announce(std::u16string_view text) override;
 
     std::u16string App_Path() const override;
     void ChDir(std::u16string_view dir) override;
@@ -42,6 +44,8 @@ public:
     // How often the list was told to draw.
     int listDraws() const { return listDraws_; }
     const std::u16string& caption() const { return caption_; }
+    // Every text announced to screen readers, in order.
+    const std::vector<std::u16string>& announcements() const { return announcements_; }
     Focus focus() const { return focus_; }
     bool ended() const { return ended_; }
     const std::u16string& currentDir() const { return currentDir_; }
@@ -69,6 +73,7 @@ private:
     std::size_t caret_ = 0;
     bool allSelected_ = false;
     std::u16string caption_;
+    std::vector<std::u16string> announcements_;
     int selected_ = -1;
     int top_ = 0;
     int listDraws_ = 0;

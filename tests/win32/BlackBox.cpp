@@ -100,47 +100,35 @@ std::u16string textOf(HWND window)
     return std::u16string(reinterpret_cast<const char16_t*>(buffer), length);
 }
 
-std::u16string classOf(HWND window)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return reinterpret_cast<const char16_t*>(name);
-}
-
 // The running program's window and controls, found as any other program
-// finds them: by caption and process, then by class.
+// finds them: by caption and process, then by class; the definition is the
+// label that is not the prompt (and has a size: an announcer has none).
 struct Window {
     DWORD process = 0, thread = 0;
     HWND frame = nullptr, box = nullptr, list = nullptr, button = nullptr, definition = nullptr;
 
     bool find()
     {
-        EnumWindows(
-            [](HWND hwnd, LPARAM self) {
-                auto* w = reinterpret_cast<Window*>(self);
-                DWORD pid = 0;
-                const DWORD tid = GetWindowThreadProcessId(hwnd, &pid);
-                if (pid != w->process || !IsWindowVisible(hwnd) || textOf(hwnd) != u"Lexidor de Términos")
-                    return TRUE;
-                w->frame = hwnd;
-                w->thread = tid;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        const wchar_t* caption = L"Lexidor de Términos";
+        for (HWND w = FindWindowExW(nullptr, nullptr, nullptr, caption); w;
+             w = FindWindowExW(nullptr, w, nullptr, caption)) {
+            DWORD pid = 0;
+            const DWORD tid = GetWindowThreadProcessId(w, &pid);
+            if (pid == process && IsWindowVisible(w)) {
+                frame = w;
+                thread = tid;
+            }
+        }
         if (!frame)
             return false;
-        for (HWND c = GetWindow(frame, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            const std::u16string kind = classOf(c);
-            if (CompareStringOrdinal(reinterpret_cast<const wchar_t*>(kind.c_str()), -1, L"Edit", -1, TRUE) ==
-                CSTR_EQUAL)
-                box = c;
-            else if (CompareStringOrdinal(reinterpret_cast<const wchar_t*>(kind.c_str()), -1, L"ListBox", -1,
-                                          TRUE) == CSTR_EQUAL)
-                list = c;
-            else if (CompareStringOrdinal(reinterpret_cast<const wchar_t*>(kind.c_str()), -1, L"Button", -1,
-                                          TRUE) == CSTR_EQUAL)
-                button = c;
-            else if (textOf(c) != u"Escriba la palabra clave a buscar:")
+        box = FindWindowExW(frame, nullptr, L"Edit", nullptr);
+        list = FindWindowExW(frame, nullptr, L"ListBox", nullptr);
+        button = FindWindowExW(frame, nullptr, L"Button", nullptr);
+        for (HWND c = FindWindowExW(frame, nullptr, L"Static", nullptr); c;
+             c = FindWindowExW(frame, c, L"Static", nullptr)) {
+            RECT r{};
+            GetClientRect(c, &r);
+            if (r.right > 0 && textOf(c) != u"Escriba la palabra clave a buscar:")
                 definition = c;
         }
         return box && list && button && definition;

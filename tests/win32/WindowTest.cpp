@@ -3,7 +3,8 @@
 // files cannot see: its size, frame and menu, where each control sits, the
 // decoded picture and the icons, the current directory after Load, and that
 // every definition fits the definition area in the platform's dialog font,
-// and what a screen reader finds through Active Accessibility.
+// and what a screen reader finds through Active Accessibility and the
+// properties the window gives its controls for it.
 // Prints one line per failed check and "N passed, N failed"; exits 1 on a
 // failure.
 //
@@ -28,6 +29,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -232,11 +234,11 @@ public:
             s.exists = true;
             s.rect = pixels(r);
             s.tabStop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
-            // Wine's property service keeps nothing: there a screen reader
-            // gets only what the controls say of themselves.
-            const bool setByProperty = c.id == Control::txtBuscar || c.readByText;
-            if (w_.accessibleNamesSet() || !setByProperty)
-                s.spoken = accessible(control, c.readByText ? Field::Description : Field::Name);
+            // What the controls say of themselves, through the system's
+            // proxy; the names given through the property service are
+            // checked where it is recorded (checkPropertiesSet).
+            if (c.id != Control::txtBuscar && !c.readByText)
+                s.spoken = accessible(control, Field::Name);
         }
         for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             for (const ControlDescription& c : kFrmLexidor.controls) {
@@ -442,9 +444,199 @@ void checkResolutionChange(Win32Window& window, int startDpi)
     }
 }
 
+// --- The accessibility property service -------------------------------------
+
+// What the window asks the system's property service (IAccPropServices) to
+// keep for its controls. Wine's service keeps nothing, so this test puts a
+// recording one in its place (CoRegisterClassObject for
+// CLSID_AccPropServices): CoCreateInstance in this process gets it.
+struct PropertySet {
+    HWND hwnd;
+    GUID property;
+    std::u16string text; // a string property
+    VARIANT value;       // any other
+};
+
+class RecordingPropServices final : public IAccPropServices, public IClassFactory {
+public:
+    std::vector<PropertySet> set;
+    std::vector<std::pair<HWND, GUID>> cleared;
+
+    // IUnknown: one static object, never freed.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid == IID_IUnknown || iid == IID_IAccPropServices)
+            *object = static_cast<IAccPropServices*>(this);
+        else if (iid == IID_IClassFactory)
+            *object = static_cast<IClassFactory*>(this);
+        else
+            return *object = nullptr, E_NOINTERFACE;
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    // IClassFactory
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
+    {
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+    // What the window uses.
+    HRESULT STDMETHODCALLTYPE SetHwndProp(HWND hwnd, DWORD object, DWORD child, MSAAPROPID property,
+                                          VARIANT value) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF)
+            return E_INVALIDARG;
+        set.push_back({hwnd, property, {}, value});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND hwnd, DWORD object, DWORD child, MSAAPROPID property,
+                                             LPCWSTR text) override
+    {
+        if (object != static_cast<DWORD>(OBJID_CLIENT) || child != CHILDID_SELF || !text)
+            return E_INVALIDARG;
+        VARIANT none;
+        VariantInit(&none);
+        set.push_back({hwnd, property, reinterpret_cast<const char16_t*>(text), none});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND hwnd, DWORD, DWORD, const MSAAPROPID* properties,
+                                             int count) override
+    {
+        for (int i = 0; i < count; ++i)
+            cleared.emplace_back(hwnd, properties[i]);
+        return S_OK;
+    }
+
+    // Everything else: not used by the window.
+    HRESULT STDMETHODCALLTYPE SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                            AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                                AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                                 AnnoScope) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override
+    {
+        return E_NOTIMPL;
+    }
+};
+
+RecordingPropServices propertyService;
+
+// UI Automation's LiveSetting property; 1 is Polite.
+constexpr GUID kLiveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+
+// The properties of each control, as the window set them: a screen reader
+// reads the box and the list by their names, the definition label by its
+// text (its own name, so it is given none) with "Definición" as its
+// description, and hears the label and the announcer (a control of no size
+// for texts the window does not show) as polite live regions.
+void checkPropertiesSet(const Win32Window& window, HWND announcer)
+{
+    auto textOf = [](HWND hwnd, const GUID& property) {
+        std::u16string found = u"(not set)";
+        for (const PropertySet& p : propertyService.set) {
+            if (p.hwnd == hwnd && p.property == property)
+                found = p.text;
+        }
+        return found;
+    };
+    auto live = [](HWND hwnd) {
+        for (const PropertySet& p : propertyService.set) {
+            if (p.hwnd == hwnd && p.property == kLiveSetting)
+                return p.value.vt == VT_I4 && p.value.lVal == 1;
+        }
+        return false;
+    };
+    HWND box = window.control(Control::txtBuscar);
+    HWND list = window.control(Control::lstLista);
+    HWND label = window.control(Control::lblDescripcion);
+    check(textOf(box, PROPID_ACC_NAME) == kFrmLexidor[Control::txtBuscar].accessibleName, "the box's name",
+          toUtf8(textOf(box, PROPID_ACC_NAME)));
+    check(textOf(list, PROPID_ACC_NAME) == kFrmLexidor[Control::lstLista].accessibleName, "the list's name",
+          toUtf8(textOf(list, PROPID_ACC_NAME)));
+    check(textOf(label, PROPID_ACC_DESCRIPTION) == kFrmLexidor[Control::lblDescripcion].accessibleName,
+          "the definition's description is Definición", toUtf8(textOf(label, PROPID_ACC_DESCRIPTION)));
+    check(textOf(label, PROPID_ACC_NAME) == u"(not set)", "the definition's name is its text, none is set",
+          toUtf8(textOf(label, PROPID_ACC_NAME)));
+    check(live(label), "the definition is a polite live region");
+    check(announcer != nullptr && live(announcer), "the announcer is a polite live region");
+    RECT r{};
+    GetClientRect(announcer, &r);
+    check(announcer && IsWindowVisible(announcer) && r.right == 0 && r.bottom == 0,
+          "the announcer is in the accessibility tree and shows nothing");
+}
+
+// The announcer: the window's one child that is no control of the form.
+HWND findAnnouncer(const Win32Window& window)
+{
+    for (HWND child = GetWindow(window.handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (window.nameOf(child).empty())
+            return child;
+    }
+    return nullptr;
+}
+
+// When the window closes, every property it set goes with it.
+void checkPropertiesCleared()
+{
+    int left = 0;
+    for (const PropertySet& p : propertyService.set) {
+        bool cleared = false;
+        for (const auto& [hwnd, property] : propertyService.cleared)
+            cleared = cleared || (hwnd == p.hwnd && property == p.property);
+        left += cleared ? 0 : 1;
+    }
+    check(!propertyService.set.empty() && left == 0, "closing the window clears every property it set",
+          std::to_string(left) + " left");
+}
+
 // --- Active Accessibility ----------------------------------------------------
 
+constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
+
 struct NameChange {
+    DWORD event; // the name change, or the live region's
     HWND hwnd;
     LONG object, child;
 };
@@ -452,8 +644,8 @@ std::vector<NameChange> nameChanges;
 
 void CALLBACK onNameChange(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
 {
-    if (event == EVENT_OBJECT_NAMECHANGE)
-        nameChanges.push_back({hwnd, object, child});
+    if (event == EVENT_OBJECT_NAMECHANGE || event == kLiveRegionChanged)
+        nameChanges.push_back({event, hwnd, object, child});
 }
 
 void pumpMessages()
@@ -469,16 +661,16 @@ void pumpMessages()
 }
 
 // Every term looked up as a user would (its text in the box, then Buscar):
-// the definition's accessible name is the definition shown, a name change
-// of the definition's client object is announced, and the focus stays in
-// the box.
+// the definition's accessible name is the definition shown, its change is
+// raised as a name change and, once, as a change of the live region that
+// screen readers read out, and the focus stays in the box.
 void checkDefinitionIsSpoken(Win32Window& window)
 {
     HWND label = window.control(Control::lblDescripcion);
     HWND box = window.control(Control::txtBuscar);
     HWND button = window.control(Control::cmdBuscar);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                         &onNameChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, kLiveRegionChanged, nullptr, &onNameChange,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     check(hook != nullptr, "name-change hook installed");
     int spoken = 0;
     int announced = 0;
@@ -498,14 +690,20 @@ void checkDefinitionIsSpoken(Win32Window& window)
         else
             check(false, "definition's accessible name is the definition",
                   term + ": \"" + toUtf8(name) + "\"");
-        bool seen = false;
-        for (const NameChange& change : nameChanges)
-            seen = seen ||
-                   (change.hwnd == label && change.object == OBJID_CLIENT && change.child == CHILDID_SELF);
-        if (seen)
+        int renamed = 0;
+        int live = 0;
+        for (const NameChange& change : nameChanges) {
+            const bool ofLabel =
+                change.hwnd == label && change.object == OBJID_CLIENT && change.child == CHILDID_SELF;
+            renamed += ofLabel && change.event == EVENT_OBJECT_NAMECHANGE ? 1 : 0;
+            live += change.event == kLiveRegionChanged ? (ofLabel ? 1 : 100) : 0;
+        }
+        if (renamed >= 1 && live == 1)
             ++announced;
         else
-            check(false, "lookup announces a name change of the definition", term);
+            check(false, "lookup raises the definition's name change, and its live region's change once",
+                  term + ": " + std::to_string(renamed) + " name changes, live regions " +
+                      std::to_string(live));
         if (GetFocus() == box)
             ++focusKept;
         else
@@ -576,6 +774,11 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    DWORD registration = 0;
+    check(
+        SUCCEEDED(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory*>(&propertyService),
+                                        CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &registration)),
+        "recording property service registered");
 
     // Start somewhere else, so that Load has to move.
     wchar_t temp[MAX_PATH] = {};
@@ -592,11 +795,15 @@ int main(int argc, char** argv)
             window.showCentred(SW_SHOWNORMAL);
             checkWindow(window, dpi, true, "");
             checkResolutionChange(window, dpi);
+            checkPropertiesSet(window, findAnnouncer(window));
             checkDefinitionIsSpoken(window);
             window.End();
             check(ended && window.handle() == nullptr, "End closes the window and reports the end");
+            checkPropertiesCleared();
         }
     }
+    if (registration)
+        CoRevokeClassObject(registration);
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

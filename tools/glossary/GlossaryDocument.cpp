@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Writes docs/glosario.md, the printable glossary, from the catalogue: a short
-// preface with the sources and the date of the last check, then every term in
-// list order with its definition and its source.
+// preface with the date of the last check, the changes since the previous
+// edition and the sources; then every term in list order with its definition
+// and where it comes from; and an appendix with the words of each source that
+// back each definition.
 //
 //   lexidor-glossary                 the document on standard output
 //   lexidor-glossary --write FILE    the document into FILE
 //   lexidor-glossary --check FILE    exit 1 when FILE differs from the document
 
 #include "Catalogue.h"
+#include "EntrySources.h"
 #include "Sources.h"
 #include "Utf8.h"
 
@@ -17,10 +20,71 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 using namespace lexidor;
+
+// How the source list marks a publication that is no longer in force.
+std::string_view statusNote(SourceStatus status)
+{
+    switch (status) {
+    case SourceStatus::AppliedUntilReplaced:
+        return " (derogado; se sigue aplicando)";
+    case SourceStatus::Repealed:
+        return " (derogado)";
+    case SourceStatus::Own:
+    case SourceStatus::InForce:
+    case SourceStatus::Reference:
+        break;
+    }
+    return "";
+}
+
+// "PLABEN, anexo I; SNE, entrada ..." for a term's source line.
+std::string citedPlaces(const EntrySources& sources)
+{
+    std::string line;
+    for (const Citation& citation : citationsOf(sources)) {
+        if (!line.empty())
+            line += "; ";
+        line += toUtf8(citation.key) + ", " + toUtf8(citation.locator);
+    }
+    return line;
+}
+
+bool sameChange(const Change& a, const Change& b)
+{
+    return a.kind == b.kind && a.what == b.what && a.basis == b.basis;
+}
+
+// One line per change, the terms that share the very same change on one line.
+void writeChanges(std::ostringstream& md, ChangeKind kind)
+{
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row) {
+        const Change& change = kEntrySources[row].change;
+        if (change.kind != kind)
+            continue;
+        bool seen = false;
+        for (std::size_t before = 0; before < row && !seen; ++before)
+            seen = sameChange(kEntrySources[before].change, change);
+        if (seen)
+            continue;
+        std::vector<std::size_t> rows;
+        for (std::size_t other = row; other < kCatalogue.size(); ++other) {
+            if (sameChange(kEntrySources[other].change, change))
+                rows.push_back(other);
+        }
+        md << "- ";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i > 0)
+                md << (i + 1 == rows.size() ? " y " : ", ");
+            md << "**" << toUtf8(kCatalogue[rows[i]].term) << "**";
+        }
+        md << ": " << toUtf8(change.what) << " *Fuente: " << toUtf8(change.basis) << ".*\n";
+    }
+}
 
 std::string document()
 {
@@ -34,25 +98,51 @@ std::string document()
        << kRowCount
        << " términos de Lexidor, en el orden de su lista y con la misma definición que muestra el "
           "programa. Sirve para preparar la formación de quienes intervienen en una emergencia "
-          "nuclear: se puede imprimir o entregar a los asistentes. Cada definición indica la fuente "
-          "con la que se ha contrastado, para que un revisor pueda comprobarla línea a línea.\n"
+          "nuclear: se puede imprimir o entregar a los asistentes. Cada definición indica las fuentes "
+          "con las que se ha contrastado, y el apéndice copia las palabras de cada fuente que la "
+          "respaldan, para que un revisor pueda comprobarla línea a línea.\n"
           "\n"
           "Contenido revisado por última vez: "
        << toUtf8(kSourcesCheckedOn)
        << ".\n"
           "\n"
+          "## Cambios\n"
+          "\n"
+          "Respecto a la edición anterior, cambian estas definiciones (qué cambia y en qué fuente "
+          "se apoya):\n"
+          "\n";
+    writeChanges(md, ChangeKind::Definition);
+    md << "\n"
+          "En estos términos la definición es la misma y solo cambia la fuente citada:\n"
+          "\n";
+    writeChanges(md, ChangeKind::SourceOnly);
+    md << "\n"
           "## Fuentes\n"
           "\n"
-          "Cada término cita una de estas claves, seguida del lugar concreto (título, artículo, anexo "
-          "o apartado).\n"
+          "Cada término cita una o varias de estas claves, seguida del lugar concreto (título, "
+          "artículo, anexo o apartado). Un texto derogado se cita solo por sus definiciones, nunca "
+          "como norma en vigor.\n"
           "\n";
     for (const SourceTitle& source : kSources)
-        md << "- **" << toUtf8(source.key) << "**: " << toUtf8(source.title) << "\n";
+        md << "- **" << toUtf8(source.key) << "**" << statusNote(source.status) << ": "
+           << toUtf8(source.title) << "\n";
     md << "\n## Términos\n";
-    for (const Entry& entry : kCatalogue) {
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row) {
+        const Entry& entry = kCatalogue[row];
         md << "\n### " << toUtf8(entry.term) << "\n\n"
            << toUtf8(entry.definition) << "\n\n"
-           << "*Fuente: " << toUtf8(entry.source.key) << ", " << toUtf8(entry.source.locator) << ".*\n";
+           << "*Fuente: " << citedPlaces(kEntrySources[row]) << ".*\n";
+    }
+    md << "\n"
+          "## Apéndice: lo que dicen las fuentes\n"
+          "\n"
+          "Para cada término, las palabras de cada fuente que respaldan su definición (entre "
+          "comillas, las citas literales; «[...]» marca lo omitido).\n";
+    for (std::size_t row = 0; row < kCatalogue.size(); ++row) {
+        md << "\n### " << toUtf8(kCatalogue[row].term) << "\n\n";
+        for (const Citation& citation : citationsOf(kEntrySources[row]))
+            md << "- " << toUtf8(citation.key) << ", " << toUtf8(citation.locator) << ": "
+               << toUtf8(citation.words) << "\n";
     }
     return md.str();
 }

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The page as C++ sees it: elements by handle, and the few writes the
+// adaptor needs, each one call into lexidor-dom.js. Names and CSS values
+// are ASCII (UTF-8); texts are UTF-16, as the browser holds them.
+
+#include <string>
+#include <string_view>
+
+extern "C" {
+int lexidor_dom_create(const char* tag, int parent);
+void lexidor_dom_tag(int element, int control, int row);
+void lexidor_dom_attr(int element, const char* name, const char16_t* value, int length);
+void lexidor_dom_style(int element, const char* property, const char* value);
+void lexidor_dom_text(int element, const char16_t* text, int length);
+void lexidor_dom_set_value(int element, const char16_t* text, int length);
+int lexidor_dom_value(int element);
+int lexidor_dom_location();
+void lexidor_dom_focus(int element, int selectText);
+void lexidor_dom_scroll_top(int element, int pixels);
+void lexidor_dom_remove(int element);
+void lexidor_dom_close_window();
+void lexidor_dom_listen(int list);
+}
+
+namespace lexidor::dom {
+
+// Where the browser writes a string for C++ (lexidor-dom.js): at least
+// `units` long. Valid until the next call.
+char16_t* scratch(int units);
+// The first `units` of the scratch buffer, as a string.
+std::u16string scratchText(int units);
+
+// An ASCII name (an element's id, an attribute's) as a text.
+inline std::u16string u16(std::string_view ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
+
+// The page (0 stands for the document: its body, its root's style, its title).
+inline constexpr int kDocument = 0;
+
+inline int create(const char* tag, int parent = kDocument)
+{
+    return lexidor_dom_create(tag, parent);
+}
+// Marks an element as control `control` (and list row `row`, or -1), which
+// the browser's events name as their target.
+inline void tag(int element, int control, int row)
+{
+    lexidor_dom_tag(element, control, row);
+}
+inline void attr(int element, const char* name, std::u16string_view value)
+{
+    lexidor_dom_attr(element, name, value.data() ? value.data() : u"", static_cast<int>(value.size()));
+}
+inline void removeAttr(int element, const char* name)
+{
+    lexidor_dom_attr(element, name, nullptr, 0);
+}
+inline void style(int element, const char* property, const std::string& value)
+{
+    lexidor_dom_style(element, property, value.c_str());
+}
+inline void text(int element, std::u16string_view text)
+{
+    lexidor_dom_text(element, text.data(), static_cast<int>(text.size()));
+}
+inline void setValue(int element, std::u16string_view text)
+{
+    lexidor_dom_set_value(element, text.data(), static_cast<int>(text.size()));
+}
+inline std::u16string value(int element)
+{
+    return scratchText(lexidor_dom_value(element));
+}
+
+} // namespace lexidor::dom

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Keys as a browser reports them (KeyboardEvent.key and .code, and the
+// input events of the box) turned into the codes KeyUp expects, through the
+// one table every toolkit uses (KeyCodes.h); and the keys that move a list
+// box's selection, which a page has to do itself.
+//
+// Phone keyboards report a key-up with key "Unidentified" and keyCode 229:
+// the key is then read from the input event that came just before it (a
+// character typed, a character deleted), so the type-ahead follows a phone
+// user's typing as it follows a keyboard's.
+
+#include "KeyCodes.h"
+#include "Utf16.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace lexidor::web {
+
+// An ASCII name (a key's name, an input type) as the narrow string the key
+// table uses; anything else gives an empty name.
+inline std::string asciiName(std::u16string_view s)
+{
+    std::string out;
+    for (const char16_t c : s) {
+        if (c < 0x20 || c > 0x7E)
+            return {};
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
+// The character `s` holds when it holds exactly one (one unit, or a
+// surrogate pair), else nothing.
+inline std::optional<char32_t> singleCharacter(std::u16string_view s)
+{
+    if (s.empty() || unitsAt(s, 0) != s.size())
+        return std::nullopt;
+    if (s.size() == 2)
+        return 0x10000 + ((static_cast<char32_t>(s[0]) - 0xD800) << 10) +
+               (static_cast<char32_t>(s[1]) - 0xDC00);
+    return s[0];
+}
+
+// The code of a key the browser named: a character by the key that types
+// it (a keypad digit by the keypad's key), anything else by its name.
+inline int codeOfKey(std::u16string_view key, std::u16string_view code)
+{
+    if (const auto c = singleCharacter(key))
+        return code.substr(0, 6) == u"Numpad" ? vk::ofKeypadCharacter(*c) : vk::ofCharacter(*c);
+    return vk::ofName(asciiName(key));
+}
+
+// A caption around its access key: "&Cerrar" is "", 'C', "errar"; no
+// key (0) where the caption has no '&' before a character.
+struct AccessKey {
+    std::u16string_view before;
+    char16_t key = 0;
+    std::u16string_view after;
+};
+
+constexpr AccessKey accessKeyOf(std::u16string_view caption)
+{
+    const std::size_t amp = caption.find(u'&');
+    if (amp == std::u16string_view::npos || amp + 1 >= caption.size())
+        return {caption, 0, {}};
+    return {caption.substr(0, amp), caption[amp + 1], caption.substr(amp + 2)};
+}
+
+class KeyReader {
+public:
+    // An input event in the box: its inputType and data.
+    void input(std::u16string_view type, std::u16string_view data)
+    {
+        type_ = asciiName(type);
+        lastCharacter_.clear();
+        if (!data.empty())
+            lastCharacter_ = data.substr(data.size() - unitsBefore(data, data.size()));
+        pending_ = true;
+    }
+
+    // A key released: its code, from the key's name, or from the input it
+    // caused where the browser could not name the key.
+    int released(std::u16string_view key, std::u16string_view code, int legacyKeyCode)
+    {
+        const bool pending = std::exchange(pending_, false);
+        const bool unnamed = key.empty() || key == u"Unidentified" || key == u"Process";
+        if (legacyKeyCode != kComposing && !unnamed)
+            return codeOfKey(key, code);
+        if (!pending)
+            return unnamed ? vk::None : codeOfKey(key, code);
+        const std::string_view type = type_;
+        if (type.starts_with("delete"))
+            return type.ends_with("Backward") ? vk::Back : vk::Delete;
+        if (type == "insertLineBreak" || type == "insertParagraph")
+            return vk::Return;
+        if (type.starts_with("insert") && !lastCharacter_.empty())
+            return codeOfKey(lastCharacter_, u"");
+        return vk::None;
+    }
+
+private:
+    // The keyCode of a key-up whose key an input method took.
+    static constexpr int kComposing = 229;
+
+    std::string type_;
+    std::u16string lastCharacter_;
+    bool pending_ = false;
+};
+
+// Where a key pressed in the list moves its selection, as a classic list
+// box moves it (one row, a page, either end); nothing for any other key.
+// With no row selected the first row in sight is taken.
+inline std::optional<int> listMove(std::u16string_view key, int selected, int top, int visible, int count)
+{
+    const std::string name = asciiName(key);
+    const int bottom = top + visible - 1;
+    int to;
+    if (name == "ArrowUp")
+        to = selected < 0 ? top : selected - 1;
+    else if (name == "ArrowDown")
+        to = selected < 0 ? top : selected + 1;
+    else if (name == "Home")
+        to = 0;
+    else if (name == "End")
+        to = count - 1;
+    else if (name == "PageUp")
+        to = selected < 0 ? top : selected <= top ? selected - visible + 1 : top;
+    else if (name == "PageDown")
+        to = selected < 0 ? top : selected >= bottom ? selected + visible - 1 : bottom;
+    else
+        return std::nullopt;
+    return std::clamp(to, 0, count - 1);
+}
+
+} // namespace lexidor::web

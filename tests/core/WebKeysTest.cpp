@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// The browser's keys as the web edition reads them (src/web/WebKeys.h): the
+// code a key release gets from its key name, or, where a phone keyboard says
+// only keyCode 229, from the input event before it; and the rows the list's
+// own keys move to. The golden files replay both key paths in Chromium.
+
+#include "WebKeys.h"
+#include "KeyCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+
+namespace lexidor {
+namespace {
+
+struct Release {
+    const char* name;
+    std::u16string_view inputType; // empty: no input event before the release
+    std::u16string_view data;
+    std::u16string_view key;
+    std::u16string_view code;
+    int keyCode;
+    int expected;
+};
+
+void PrintTo(const Release& r, std::ostream* os)
+{
+    *os << r.name;
+}
+
+class KeyRelease : public testing::TestWithParam<Release> {};
+
+TEST_P(KeyRelease, HasTheCodeOfTheKeyTyped)
+{
+    const Release& r = GetParam();
+    web::KeyReader keys;
+    if (!r.inputType.empty())
+        keys.input(r.inputType, r.data);
+    EXPECT_EQ(keys.released(r.key, r.code, r.keyCode), r.expected);
+    // The input counts for one release only.
+    EXPECT_EQ(keys.released(u"Unidentified", u"", 229), vk::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Browser, KeyRelease,
+    testing::Values(
+        Release{"Letter", u"insertText", u"c", u"c", u"KeyC", 67, 67},
+        Release{"CapitalLetter", {}, {}, u"C", u"KeyC", 67, 67},
+        Release{"AccentedLetter", u"insertText", u"á", u"á", u"KeyA", 0, vk::KeyA},
+        Release{"NTilde", {}, {}, u"ñ", u"Semicolon", 192, vk::OemNtilde},
+        Release{"DeadKeyBeforeItsLetter", {}, {}, u"Dead", u"BracketLeft", 222, vk::None},
+        Release{"KeypadDigit", {}, {}, u"7", u"Numpad7", 103, vk::Numpad0 + 7},
+        Release{"Enter", {}, {}, u"Enter", u"Enter", 13, vk::Return},
+        Release{"Backspace", u"deleteContentBackward", {}, u"Backspace", u"Backspace", 8, vk::Back},
+        Release{"Emoji", u"insertText", u"\U0001F600", u"\U0001F600", u"", 0, vk::None},
+        Release{"PhoneLetter", u"insertText", u"c", u"Unidentified", u"", 229, 67},
+        Release{"PhoneAccentedLetter", u"insertText", u"é", u"Unidentified", u"", 229, vk::KeyA + 4},
+        Release{"PhoneWordBeingComposed", u"insertCompositionText", u"csn", u"Unidentified", u"", 229,
+                vk::KeyA + 13},
+        Release{"PhoneBackspace", u"deleteContentBackward", {}, u"Unidentified", u"", 229, vk::Back},
+        Release{"PhoneWordDeleted", u"deleteWordBackward", {}, u"Unidentified", u"", 229, vk::Back},
+        Release{"PhoneDelete", u"deleteContentForward", {}, u"Unidentified", u"", 229, vk::Delete},
+        Release{"PhoneEnterAsInput", u"insertLineBreak", {}, u"Unidentified", u"", 229, vk::Return},
+        Release{"PhoneKeyWithoutInput", {}, {}, u"Unidentified", u"", 229, vk::None},
+        Release{"ComposingKeyNamedAnyway", {}, {}, u"a", u"KeyA", 229, vk::KeyA}));
+
+struct Move {
+    const char* name;
+    std::u16string_view key;
+    int selected, top;
+    std::optional<int> expected;
+};
+
+void PrintTo(const Move& m, std::ostream* os)
+{
+    *os << m.name;
+}
+
+class ListKey : public testing::TestWithParam<Move> {};
+
+// 61 rows, 19 in sight.
+TEST_P(ListKey, MovesAsAListBox)
+{
+    const Move& m = GetParam();
+    EXPECT_EQ(web::listMove(m.key, m.selected, m.top, 19, 61), m.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ListKey,
+                         testing::Values(Move{"DownFromNone", u"ArrowDown", -1, 5, 5},
+                                         Move{"Down", u"ArrowDown", 3, 0, 4},
+                                         Move{"DownAtTheEnd", u"ArrowDown", 60, 42, 60},
+                                         Move{"UpAtTheTop", u"ArrowUp", 0, 0, 0},
+                                         Move{"Home", u"Home", 30, 20, 0}, Move{"End", u"End", 3, 0, 60},
+                                         Move{"PageDownToTheLastRowInSight", u"PageDown", 3, 0, 18},
+                                         Move{"PageDownFromTheLastRowInSight", u"PageDown", 18, 0, 36},
+                                         Move{"PageDownNearTheEnd", u"PageDown", 55, 42, 60},
+                                         Move{"PageUpToTheFirstRowInSight", u"PageUp", 30, 20, 20},
+                                         Move{"PageUpFromTheFirstRowInSight", u"PageUp", 20, 20, 2},
+                                         Move{"OtherKey", u"a", 3, 0, std::nullopt}));
+
+} // namespace
+} // namespace lexidor

@@ -1,0 +1,123 @@
+# SPDX-License-Identifier: MIT
+# Headless Chromium for the web edition's tests and benchmarks: Debian's
+# chromium and chromium-driver through Debian's python3-selenium, a fresh
+# profile inside the build tree, nothing reached on the network. The page
+# opens from disk in a tab of its own, so that the tests can close it and
+# go on (the first tab stays as the session's home).
+import os
+import shutil
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+         "--disable-component-update", "--disable-sync", "--no-first-run", "--no-default-browser-check",
+         "--disable-features=Translate,MediaRouter,OptimizationHints", "--password-store=basic",
+         "--lang=es-ES"]
+# A phone's screen in CSS pixels (a 6.1-inch phone held upright).
+PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True}
+DESKTOP_WINDOW = (800, 640)
+
+
+class Browser:
+    def __init__(self, page, profile_root, phone=False, logs=False):
+        self.url = "file://" + os.path.abspath(page)
+        os.makedirs(profile_root, exist_ok=True)
+        self.profile = tempfile.mkdtemp(prefix="chromium-", dir=profile_root)
+        options = webdriver.ChromeOptions()
+        options.binary_location = CHROMIUM
+        for flag in FLAGS:
+            options.add_argument(flag)
+        options.add_argument("--user-data-dir=" + self.profile)
+        options.add_argument("--window-size=%d,%d" % DESKTOP_WINDOW)
+        if logs:
+            options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        service = Service(executable_path=CHROMEDRIVER, log_path=os.devnull)
+        self.driver = webdriver.Chrome(service=service, options=options)
+        self.driver.set_script_timeout(10)
+        self.home = self.driver.current_window_handle
+        self.phone = phone
+        self.tab = None
+
+    def cdp(self, command, params=None):
+        return self.driver.execute_cdp_cmd(command, params or {})
+
+    # A new tab with the page, as a user opens the file; `prepare` runs in
+    # the tab before the page loads. Waits until the program has started
+    # (the box has the focus).
+    def open(self, prepare=None):
+        self.driver.switch_to.new_window("tab")
+        self.tab = self.driver.current_window_handle
+        if self.phone:
+            self.cdp("Emulation.setDeviceMetricsOverride", PHONE)
+            self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+        if prepare:
+            prepare()
+        self.driver.get(self.url)
+        self.wait_started()
+
+    def reload(self):
+        self.driver.refresh()
+        self.wait_started()
+
+    def wait_started(self, seconds=10):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if self.driver.execute_script(
+                    "return !!document.activeElement && document.activeElement.id === 'txtBuscar'"):
+                return
+            time.sleep(0.02)
+        raise RuntimeError("the page did not start: " + self.driver.execute_script(
+            "return document.body ? document.body.innerText : ''"))
+
+    # True when the tab has gone (the program closed it).
+    def tab_gone(self):
+        return self.tab not in self.driver.window_handles
+
+    def quit(self):
+        try:
+            self.driver.quit()
+        finally:
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def json_string(text):
+    """A JSON string as the scenario drivers write it (tests/support)."""
+    out = ['"']
+    for ch in text:
+        o = ord(ch)
+        if ch in '"\\':
+            out.append("\\" + ch)
+        elif o < 0x20 or 0xD800 <= o <= 0xDFFF:
+            out.append("\\u%04X" % o)
+        else:
+            out.append(ch)
+    out.append('"')
+    return "".join(out)
+
+
+# What the window shows, read from the page: the box, the option drawn
+# selected, the row at the list's top as scrolled, the definition, the focused control, and the type-ahead state
+# from the program's two read-only entry points.
+STATE_SCRIPT = """
+const box = document.getElementById('txtBuscar');
+if (!box) return null;
+const selected = document.querySelectorAll('#lstLista [role="option"][aria-selected="true"]');
+const focus = document.activeElement;
+const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
+const list = document.getElementById('lstLista');
+return [box.value, selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
+        Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
+        document.getElementById('lblDescripcion').textContent,
+        Module._lexidor_indice(), Module._lexidor_longitud(), inWindow ? focus.id : ''];
+"""
+
+
+def state_line(state):
+    text, row, top, caption, indice, longitud, focus = state
+    return ('{"text":%s,"row":%d,"top":%d,"caption":%s,"intIndice":%d,"intLongitud":%d,"focus":%s}\n'
+            % (json_string(text), row, top, json_string(caption), indice, longitud, json_string(focus)))

@@ -1,0 +1,291 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# The scenario protocol (tests/scenarios/README.md) on the web edition: opens
+# lexidor.html in headless Chromium and performs each command with real
+# browser input (WebDriver actions and the DevTools input domain: key
+# presses and releases, mouse presses, releases and double-clicks), then
+# prints the window's state read from the page, as every driver does.
+#
+# usage: scenario-driver.py < NAME.scenario         (the protocol, as every driver)
+#        scenario-driver.py --check A.scenario ...  (each against A.expected)
+# Environment: LEXIDOR_WEB_PAGE (the page), LEXIDOR_WEB_PROFILES (where the
+# fresh Chromium profiles go), LEXIDOR_WEB_MODE: "keys" (a desktop keyboard)
+# or "229", typing as a phone's keyboard types: each character and Backspace
+# an input event between a key press and release that say only keyCode 229,
+# key "Unidentified".
+import difflib
+import io
+import os
+import sys
+
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+# Nothing written beside the sources (no __pycache__ of browser.py).
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from browser import STATE_SCRIPT, Browser, json_string, state_line  # noqa: E402
+
+# WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
+BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
+            "Right": Keys.RIGHT, "Home": Keys.HOME, "End": Keys.END, "Delete": Keys.DELETE,
+            "CapsLock": None}
+LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "Home": Keys.HOME, "End": Keys.END}
+ROWS = 61
+
+
+class Unreadable(Exception):
+    pass
+
+
+def parse(line):
+    """The command on a line, None for a blank line or a comment."""
+    if line.strip(" \t\r\n\v\f") == "" or line.startswith("#"):
+        return None
+    command, space, argument = line.partition(" ")
+    if command == "type" and space:
+        return ("type", argument)
+    if command == "key" and argument in BOX_KEYS:
+        return ("key", argument)
+    if command == "listkey" and argument in LIST_KEYS:
+        return ("listkey", argument)
+    if line in ("release Alt", "click box", "click buscar", "dblclick below", "tab", "shift+tab",
+                "activate", "restart", "alt+c", "click cerrar", "close"):
+        return (line,)
+    if command in ("select", "dblclick") and argument.isascii() and argument.isdigit() \
+            and len(argument) <= 9 and int(argument) < ROWS:
+        return (command, int(argument))
+    raise Unreadable("cannot read")
+
+
+class WebTarget:
+    def __init__(self, browser, keycode229):
+        self.b = browser
+        self.d = browser.driver
+        self.keycode229 = keycode229
+        self.ended = False
+        self.last = None
+        self.b.open()
+
+    def el(self, name):
+        return self.d.find_element(By.ID, name)
+
+    def actions(self):
+        return ActionChains(self.d, duration=0)
+
+    # The state once every event the command caused has run, a frame
+    # (where the list's scroll events are dispatched) included.
+    def settle(self):
+        self.last = self.d.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "requestAnimationFrame(() => done((() => {" + STATE_SCRIPT + "})()));")
+        return self.last
+
+    def state(self):
+        return self.last if self.last is not None else self.settle()
+
+    def key_event(self, kind, key, code="", key_code=0, text=None):
+        params = {"type": kind, "key": key, "code": code, "windowsVirtualKeyCode": key_code,
+                  "nativeVirtualKeyCode": key_code}
+        if text is not None:
+            params["text"] = text
+        self.b.cdp("Input.dispatchKeyEvent", params)
+
+    # Keys meant for one control reach it whatever has the focus, as the
+    # desktop drivers send them to the control itself: the control gets the
+    # focus for them, and the focus goes back after (no click, so no Click).
+    def keys_to(self, name, send):
+        if self.state()[6] == name:
+            send()
+            return
+        before = self.d.execute_script(
+            "const f = document.activeElement; document.getElementById(arguments[0]).focus(); return f;", name)
+        send()
+        if not self.ended_now():
+            self.d.execute_script("arguments[0].focus()", before)
+
+    def ended_now(self):
+        if self.b.tab_gone():
+            return True
+        return self.d.execute_script(
+            "return !document.getElementById('frmLexidor') && !!document.getElementById('ended')")
+
+    # Each character pressed, typed and released, one after the other.
+    def type_text(self, text):
+        def send():
+            if not self.keycode229:
+                self.actions().send_keys(text).perform()
+                return
+            for ch in text:
+                self.key_event("rawKeyDown", "Unidentified", "", 229)
+                self.b.cdp("Input.insertText", {"text": ch})
+                self.key_event("keyUp", "Unidentified", "", 229)
+        self.keys_to("txtBuscar", send)
+        self.after()
+
+    def press_box_key(self, name):
+        def send():
+            if name == "CapsLock":
+                self.key_event("rawKeyDown", "CapsLock", "CapsLock", 20)
+                self.key_event("keyUp", "CapsLock", "CapsLock", 20)
+            elif name == "Backspace" and self.keycode229:
+                self.key_event("rawKeyDown", "Unidentified", "", 229)
+                self.d.execute_script("document.execCommand('delete')")
+                self.key_event("keyUp", "Unidentified", "", 229)
+            elif name == "Shift":
+                self.actions().key_down(Keys.SHIFT).key_up(Keys.SHIFT).perform()
+            else:
+                self.actions().send_keys(BOX_KEYS[name]).perform()
+        self.keys_to("txtBuscar", send)
+
+    def scroll_to_row(self, row):
+        # As a user brings a row into sight with the scroll bar; the list
+        # hears of it through its scroll event, in the next frame.
+        self.d.execute_async_script(
+            "document.getElementById('lstLista-' + arguments[0]).scrollIntoView({block: 'nearest'});"
+            "requestAnimationFrame(arguments[1]);", row)
+
+    def act(self, command):
+        name = command[0]
+        if name == "key":
+            self.press_box_key(command[1])
+        elif name == "listkey":
+            self.keys_to("lstLista", lambda: self.actions().send_keys(LIST_KEYS[command[1]]).perform())
+        elif name == "release Alt":
+            self.keys_to("txtBuscar", lambda: self.key_event("keyUp", "Alt", "AltLeft", 18))
+        elif name == "click box":
+            box = self.el("txtBuscar")
+            self.actions().move_to_element_with_offset(box, box.size["width"] // 2 - 4, 0).click().perform()
+        elif name == "click buscar":
+            self.actions().click(self.el("cmdBuscar")).perform()
+        elif name == "select":
+            self.scroll_to_row(command[1])
+            self.actions().click(self.el("lstLista-%d" % command[1])).perform()
+        elif name == "dblclick":
+            self.scroll_to_row(command[1])
+            self.actions().double_click(self.el("lstLista-%d" % command[1])).perform()
+        elif name == "dblclick below":
+            self.scroll_to_row(ROWS - 1)
+            # A point of the list that is no row: below the last one, or
+            # its bottom border where the rows fill the list exactly.
+            dx, dy = self.d.execute_script("""
+                const list = document.getElementById('lstLista'), r = list.getBoundingClientRect();
+                const x = r.left + r.width / 2;
+                for (let y = r.bottom - 1; y > r.top; --y)
+                    if (document.elementFromPoint(x, y) === list)
+                        return [0, Math.round(y - (r.top + r.height / 2))];
+                return null;""")
+            self.actions().move_to_element_with_offset(self.el("lstLista"), dx, dy).double_click().perform()
+        elif name in ("tab", "shift+tab"):
+            if name == "tab":
+                self.actions().send_keys(Keys.TAB).perform()
+            else:
+                self.actions().key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        elif name == "activate":
+            # Another tab comes to the front, then this one again.
+            self.d.switch_to.new_window("tab")
+            self.d.close()
+            self.d.switch_to.window(self.b.tab)
+        elif name == "restart":
+            self.b.reload()
+        elif name == "alt+c":
+            self.actions().key_down(Keys.ALT).send_keys("c").key_up(Keys.ALT).perform()
+        elif name == "click cerrar":
+            self.actions().click(self.el("mnuCerrar")).perform()
+        elif name == "close":
+            # The tab's own close control.
+            self.d.close()
+        self.after()
+
+    def after(self):
+        self.last = None
+        if self.b.tab_gone():
+            self.ended = True
+            self.d.switch_to.window(self.b.home)
+            return
+        self.ended = self.settle() is None and self.ended_now()
+
+
+def run(target, lines, out):
+    """One scenario on a freshly opened page; returns the driver's status."""
+    out.write(state_line(target.state()))
+    for number, line in enumerate(lines, start=1):
+        try:
+            command = parse(line)
+        except Unreadable as why:
+            out.write('{"error":%s}\n' % json_string("line %d: %s: %s" % (number, why, line)))
+            return 2
+        if command is None:
+            continue
+        if command[0] == "type":
+            target.type_text(command[1])
+        else:
+            target.act(command)
+        if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
+            out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
+            return 2
+        if target.ended:
+            out.write('{"ended":true}\n')
+            return 0
+        out.write(state_line(target.state()))
+        out.flush()
+    return 0
+
+
+def lines_of(data):
+    lines = data.decode("utf-8", "surrogateescape").split("\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    return [line.removesuffix("\r") for line in lines]
+
+
+# --check A.scenario...: each file on a fresh page of one browser, against
+# its A.expected (and the status it implies), as run-scenario.sh compares
+# the desktop drivers' output; prints a diff for each difference.
+def check(browser, keycode229, paths):
+    failed = 0
+    for path in paths:
+        name = os.path.basename(path).removesuffix(".scenario")
+        with open(path, "rb") as f:
+            lines = lines_of(f.read())
+        with open(path.removesuffix(".scenario") + ".expected", encoding="utf-8") as f:
+            expected = f.read()
+        out = io.StringIO()
+        status = run(WebTarget(browser, keycode229), lines, out)
+        if browser.tab in browser.driver.window_handles:
+            browser.driver.switch_to.window(browser.tab)
+            browser.driver.close()
+            browser.driver.switch_to.window(browser.home)
+        want = 2 if expected.splitlines()[-1].startswith('{"error"') else 0
+        if out.getvalue() == expected and status == want:
+            print("ok: " + name)
+            continue
+        failed += 1
+        print("FAIL: %s (status %d, expected %d)" % (name, status, want))
+        sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), out.getvalue().splitlines(True),
+                                                   "expected", "actual"))
+    print("%d passed, %d failed" % (len(paths) - failed, failed))
+    return 1 if failed else 0
+
+
+def main():
+    page = os.environ["LEXIDOR_WEB_PAGE"]
+    profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
+    keycode229 = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "229"
+    sys.stdout.reconfigure(encoding="utf-8", newline="\n")
+    browser = Browser(page, profiles)
+    try:
+        if sys.argv[1:2] == ["--check"]:
+            return check(browser, keycode229, sys.argv[2:])
+        return run(WebTarget(browser, keycode229), lines_of(sys.stdin.buffer.read()), sys.stdout)
+    except WebDriverException as e:
+        print("scenario-driver: " + str(e).splitlines()[0], file=sys.stderr)
+        return 3
+    finally:
+        sys.stdout.flush()
+        browser.quit()
+
+
+sys.exit(main())
