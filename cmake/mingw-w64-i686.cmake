@@ -1,39 +1,9 @@
 # SPDX-License-Identifier: MIT
-# Cross build for 32-bit Windows with Debian's mingw-w64 (g++-mingw-w64-i686).
+# Cross build for 32-bit Windows with Debian's mingw-w64 (g++-mingw-w64-i686):
+# the shipped lexidor.exe.
 # Usage: cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
 # (cmake/Windows.cmake does this from the Linux tree).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(LEXIDOR_MINGW_PREFIX i686-w64-mingw32 CACHE STRING "Target triplet of the mingw-w64 tools")
-
-# Debian ships the compiler in two thread models; the win32 one needs no
-# winpthread and the program starts no thread, so it is preferred.
-foreach(lang_tool IN ITEMS "C;gcc" "CXX;g++")
-  list(GET lang_tool 0 lang)
-  list(GET lang_tool 1 tool)
-  find_program(LEXIDOR_MINGW_${lang} NAMES ${LEXIDOR_MINGW_PREFIX}-${tool}-win32
-                                            ${LEXIDOR_MINGW_PREFIX}-${tool}-posix
-                                            ${LEXIDOR_MINGW_PREFIX}-${tool})
-  if(NOT LEXIDOR_MINGW_${lang})
-    message(FATAL_ERROR "${LEXIDOR_MINGW_PREFIX}-${tool} not found: apt-get install g++-mingw-w64-i686")
-  endif()
-  set(CMAKE_${lang}_COMPILER ${LEXIDOR_MINGW_${lang}})
-endforeach()
-find_program(CMAKE_RC_COMPILER NAMES ${LEXIDOR_MINGW_PREFIX}-windres REQUIRED)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${LEXIDOR_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-
-# Small, self-contained programs: every function in its own section so the
-# linker can drop what nothing calls; the runtime libraries linked in
-# statically (see src/win32/CMakeLists.txt).
-set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
-if(NOT CMAKE_BUILD_TYPE)
-  set(CMAKE_BUILD_TYPE MinSizeRel CACHE STRING "Build type")
-endif()
+set(LEXIDOR_MINGW_PACKAGE g++-mingw-w64-i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

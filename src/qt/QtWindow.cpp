@@ -158,6 +158,8 @@ void QtWindow::createControls(QWidget* client)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
             label->setMargin(kFrmLexidor.labelMargin);
+            // Only the table's margin: no indent of QLabel's own beside a frame.
+            label->setIndent(0);
         }
         place(label, id);
         return label;
@@ -184,9 +186,12 @@ void QtWindow::createControls(QWidget* client)
                                                       cmdBuscar_};
     QWidget* previous = nullptr;
     for (const Control id : kFrmLexidor.tabOrder()) {
+        QWidget* widget = widgets[static_cast<std::size_t>(id)];
+        // The client's children in tab order, labels included: the order in
+        // which a screen reader walks them.
+        widget->raise();
         if (!kFrmLexidor[id].focusable())
             continue;
-        QWidget* widget = widgets[static_cast<std::size_t>(id)];
         if (previous)
             setTabOrder(previous, widget);
         previous = widget;

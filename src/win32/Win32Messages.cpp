@@ -108,6 +108,15 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
 
+    // Drawn into another's device context (PrintWindow, thumbnails,
+    // magnifiers) as on the screen.
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        paintBackground(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+
     case WM_DESTROY:
         if (accessibleNamesSet_)
             clearAccessibleProperties();

@@ -120,7 +120,17 @@ private:
     }
 
     void operator()(const scenario::ReleaseAlt&) { w_->key(vk::Menu); }
-    void operator()(const scenario::ClickBox&) { w_->clickBox(); }
+    void operator()(const scenario::ClickBox& c)
+    {
+        using B = scenario::Button;
+        w_->clickBox(c.button == B::Left    ? MouseButton::Left
+                     : c.button == B::Right ? MouseButton::Right
+                                            : MouseButton::Middle);
+    }
+    void operator()(const scenario::DragBox&) { w_->clickBox(MouseButton::Left, false); }
+    void operator()(const scenario::DoubleClickBox&) { w_->doubleClickBox(); }
+    // Buscar takes the focus; a key on it is no event of the window's.
+    void operator()(const scenario::EnterOnBuscar&) { w_->rt.userFocuses(Focus::cmdBuscar); }
     void operator()(const scenario::ClickBuscar&) { w_->clickBuscar(); }
     void operator()(const scenario::SelectRow& c) { w_->selectRow(c.row); }
     void operator()(const scenario::DoubleClickRow& c) { w_->doubleClickRow(c.row); }

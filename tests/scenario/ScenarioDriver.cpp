@@ -7,6 +7,7 @@
 #include "QtWindow.h"
 #include "ScenarioProtocol.h"
 
+#include <QtCore/QTimer>
 #include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -117,10 +118,38 @@ private:
     }
     void operator()(const scenario::PressListKey& c) { QTest::keyClick(list(), qtKey(c.key)); }
     void operator()(const scenario::ReleaseAlt&) { QTest::keyRelease(box(), Qt::Key_Alt); }
-    void operator()(const scenario::ClickBox&)
+    // In the box, to the right of its text.
+    QPoint inBox() const { return {box()->width() - 4, box()->height() / 2}; }
+    void operator()(const scenario::ClickBox& c)
     {
-        QTest::mouseClick(box(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(box()->width() - 4, box()->height() / 2));
+        using B = scenario::Button;
+        const Qt::MouseButton button = c.button == B::Left    ? Qt::LeftButton
+                                       : c.button == B::Right ? Qt::RightButton
+                                                              : Qt::MiddleButton;
+        // The context menu a right click opens is closed from inside its loop.
+        if (button == Qt::RightButton) {
+            QTimer::singleShot(50, [] {
+                if (QWidget* menu = QApplication::activePopupWidget())
+                    menu->close();
+            });
+        }
+        QTest::mouseClick(box(), button, Qt::NoModifier, inBox());
+    }
+    // Pressed where a click presses, released 20 pixels to the right of the
+    // box: the box holds the mouse while the button is down.
+    void operator()(const scenario::DragBox&)
+    {
+        const QPoint outside(box()->width() + 20, box()->height() / 2);
+        QTest::mousePress(box(), Qt::LeftButton, Qt::NoModifier, inBox());
+        QTest::mouseMove(box(), outside);
+        QTest::mouseRelease(box(), Qt::LeftButton, Qt::NoModifier, outside);
+    }
+    void operator()(const scenario::DoubleClickBox&) { doubleClick(box(), inBox()); }
+    void operator()(const scenario::EnterOnBuscar&)
+    {
+        auto* buscar = window_->findChild<QPushButton*>(QStringLiteral("cmdBuscar"));
+        buscar->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(buscar, Qt::Key_Return);
     }
     void operator()(const scenario::ClickBuscar&)
     {
@@ -154,7 +183,7 @@ scenario::State QtTarget::state() const
     const QWidget* focus = QApplication::focusWidget();
     return {box()->text().toStdU16String(),
             window_->selectedRow(),
-            window_->topRow(),
+            list()->indexAt(QPoint(1, 1)).row(),
             window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
             window_->logic().indice(),
             window_->logic().longitud(),

@@ -50,10 +50,22 @@ struct FakeWindow {
     // A key that leaves the text as it is (Shift, an arrow, Enter, ...).
     void key(int keyCode) { events.boxKeyReleased(keyCode); }
     void enter() { events.boxKeyReleased(vk::Return); }
-    void clickBox()
+    // A click in the box to the right of its text: the left button puts the
+    // caret at the end; `releasedInside` false when the pointer left the
+    // box before the release.
+    void clickBox(MouseButton button = MouseButton::Left, bool releasedInside = true)
     {
         rt.userFocuses(FakeRuntime::Focus::txtBuscar);
-        rt.userMovesCaretTo(true);
+        if (button == MouseButton::Left)
+            rt.userMovesCaretTo(true);
+        events.boxButtonReleased(button, releasedInside);
+    }
+    // The first click, then the second press that is the double-click, and
+    // its release.
+    void doubleClickBox()
+    {
+        clickBox();
+        events.boxDoubleClicked();
         events.boxButtonReleased(MouseButton::Left, true);
     }
     void clickBuscar()

@@ -77,17 +77,70 @@ constexpr std::array<std::pair<std::string_view, ListKey>, 6> kListKeys{{
     {"End", ListKey::End},
 }};
 
-std::optional<int> rowNumber(std::string_view text, int rows)
+std::optional<int> number(std::string_view text)
 {
     if (text.empty() || text.size() > 9)
         return std::nullopt;
-    int row = 0;
+    int n = 0;
     for (const char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        row = row * 10 + (c - '0');
+        n = n * 10 + (c - '0');
     }
-    return row < rows ? std::optional<int>(row) : std::nullopt;
+    return n;
+}
+
+std::optional<int> rowNumber(std::string_view text, int rows)
+{
+    const std::optional<int> row = number(text);
+    return row && *row < rows ? row : std::nullopt;
+}
+
+std::optional<Command> command(std::string_view line, int rows)
+{
+    const std::size_t space = line.find(' ');
+    const std::string_view name = line.substr(0, space);
+    const std::string_view argument =
+        space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
+
+    if (name == "key") {
+        if (const auto key = keyNamed(kBoxKeys, argument))
+            return PressBoxKey{*key};
+    }
+    if (name == "listkey") {
+        if (const auto key = keyNamed(kListKeys, argument))
+            return PressListKey{*key};
+    }
+    if (name == "select" || name == "dblclick") {
+        if (const auto row = rowNumber(argument, rows)) {
+            if (name == "select")
+                return SelectRow{*row};
+            return DoubleClickRow{*row};
+        }
+    }
+    static const std::pair<std::string_view, Command> kPlain[] = {
+        {"release Alt", ReleaseAlt{}},
+        {"click box", ClickBox{Button::Left}},
+        {"rightclick box", ClickBox{Button::Right}},
+        {"middleclick box", ClickBox{Button::Middle}},
+        {"drag box", DragBox{}},
+        {"dblclick box", DoubleClickBox{}},
+        {"enter on Buscar", EnterOnBuscar{}},
+        {"click buscar", ClickBuscar{}},
+        {"dblclick below", DoubleClickBelowRows{}},
+        {"tab", Tab{false}},
+        {"shift+tab", Tab{true}},
+        {"activate", Activate{}},
+        {"restart", Restart{}},
+        {"alt+c", EndProgram{EndProgram::AccessKey}},
+        {"click cerrar", EndProgram{EndProgram::MenuClick}},
+        {"close", EndProgram{EndProgram::CloseControl}},
+    };
+    for (const auto& [text, plain] : kPlain) {
+        if (text == line)
+            return plain;
+    }
+    return std::nullopt;
 }
 
 void write(std::FILE* out, std::string_view line)
@@ -118,49 +171,21 @@ Line parse(std::string_view line, int rows)
 {
     if (line.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos || line.front() == '#')
         return std::monostate{};
+    // Everything after "type " is the text, spaces and all.
+    if (line.substr(0, 5) == "type ")
+        return Step{Type{fromUtf8(line.substr(5))}, 1};
 
-    const std::size_t space = line.find(' ');
-    const std::string_view command = line.substr(0, space);
-    const std::string_view argument =
-        space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
-
-    if (command == "type" && space != std::string_view::npos)
-        return Command{Type{fromUtf8(argument)}};
-    if (command == "key") {
-        if (const auto key = keyNamed(kBoxKeys, argument))
-            return Command{PressBoxKey{*key}};
-    }
-    if (command == "listkey") {
-        if (const auto key = keyNamed(kListKeys, argument))
-            return Command{PressListKey{*key}};
-    }
-    if (line == "release Alt")
-        return Command{ReleaseAlt{}};
-    if (line == "click box")
-        return Command{ClickBox{}};
-    if (line == "click buscar")
-        return Command{ClickBuscar{}};
-    if (line == "dblclick below")
-        return Command{DoubleClickBelowRows{}};
-    if (command == "select" || command == "dblclick") {
-        if (const auto row = rowNumber(argument, rows)) {
-            if (command == "select")
-                return Command{SelectRow{*row}};
-            return Command{DoubleClickRow{*row}};
+    // Any other command may end in a repeat count: "key Shift x100".
+    int times = 1;
+    const std::size_t last = line.rfind(' ');
+    if (last != std::string_view::npos && line.substr(last + 1, 1) == "x") {
+        if (const auto count = number(line.substr(last + 2)); count && *count > 0) {
+            times = *count;
+            line = line.substr(0, last);
         }
     }
-    if (line == "tab" || line == "shift+tab")
-        return Command{Tab{line == "shift+tab"}};
-    if (line == "activate")
-        return Command{Activate{}};
-    if (line == "restart")
-        return Command{Restart{}};
-    if (line == "alt+c")
-        return Command{EndProgram{EndProgram::AccessKey}};
-    if (line == "click cerrar")
-        return Command{EndProgram{EndProgram::MenuClick}};
-    if (line == "close")
-        return Command{EndProgram{EndProgram::CloseControl}};
+    if (const auto c = command(line, rows))
+        return Step{*c, times};
     return Unreadable{"cannot read"};
 }
 
@@ -179,23 +204,25 @@ int run(std::FILE* in, std::FILE* out, Target& target)
         if (const auto* unreadable = std::get_if<Unreadable>(&parsed))
             return fail(unreadable->why);
 
-        const Command& command = std::get<Command>(parsed);
-        if (const auto* type = std::get_if<Type>(&command)) {
-            forEachCharacter(type->text, [&](std::u16string_view character) {
-                target.typeCharacter(character);
-                return !target.ended();
-            });
-        } else {
-            target.act(command);
-        }
+        const auto& [command, times] = std::get<Step>(parsed);
+        for (int time = 0; time < times; ++time) {
+            if (const auto* type = std::get_if<Type>(&command)) {
+                forEachCharacter(type->text, [&](std::u16string_view character) {
+                    target.typeCharacter(character);
+                    return !target.ended();
+                });
+            } else {
+                target.act(command);
+            }
 
-        if (std::holds_alternative<EndProgram>(command) && !target.ended())
-            return fail("the program did not end");
-        if (target.ended()) {
-            write(out, kEndedLine);
-            return 0;
+            if (std::holds_alternative<EndProgram>(command) && !target.ended())
+                return fail("the program did not end");
+            if (target.ended()) {
+                write(out, kEndedLine);
+                return 0;
+            }
+            write(out, stateLine(target.state()));
         }
-        write(out, stateLine(target.state()));
     }
     return 0;
 }

@@ -18,8 +18,8 @@ namespace lexidor::scenario {
 
 struct State {
     std::u16string text;
-    int row;
-    int top; // the list's first visible row
+    int row; // selected, -1 for none
+    int top; // the first row the list shows, read from the list itself
     std::u16string caption;
     int indice;
     int longitud;
@@ -48,7 +48,13 @@ struct PressListKey {
     ListKey key;
 };
 struct ReleaseAlt {}; // only the release reaches the box, as after Alt+Tab back
-struct ClickBox {};
+enum class Button { Left, Right, Middle };
+struct ClickBox {
+    Button button;
+};
+struct DragBox {};        // pressed in the box, released outside it
+struct DoubleClickBox {}; // press, release, the double-click press, release
+struct EnterOnBuscar {};  // Enter pressed and released with the focus on Buscar
 struct ClickBuscar {};
 struct SelectRow {
     int row;
@@ -66,15 +72,20 @@ struct EndProgram {
     enum How { AccessKey, MenuClick, CloseControl } how; // Alt+C, a click on Cerrar, the close control
 };
 
-using Command = std::variant<Type, PressBoxKey, PressListKey, ReleaseAlt, ClickBox, ClickBuscar, SelectRow,
-                             DoubleClickRow, DoubleClickBelowRows, Tab, Activate, Restart, EndProgram>;
+using Command = std::variant<Type, PressBoxKey, PressListKey, ReleaseAlt, ClickBox, DragBox, DoubleClickBox,
+                             EnterOnBuscar, ClickBuscar, SelectRow, DoubleClickRow, DoubleClickBelowRows, Tab,
+                             Activate, Restart, EndProgram>;
 
-// What one line holds: nothing (blank or a comment), a command, or the
-// reason it cannot be read.
+// What one line holds: nothing (blank or a comment), a command with how
+// many times to carry it out, or the reason it cannot be read.
+struct Step {
+    Command command;
+    int times;
+};
 struct Unreadable {
     std::string why;
 };
-using Line = std::variant<std::monostate, Command, Unreadable>;
+using Line = std::variant<std::monostate, Step, Unreadable>;
 Line parse(std::string_view line, int rows);
 
 // The characters of a text one by one: a surrogate pair is one character.

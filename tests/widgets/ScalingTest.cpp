@@ -49,52 +49,14 @@ private Q_SLOTS:
         QCOMPARE(shot.size(), QSize(qRound(window_->width() * factor_), qRound(window_->height() * factor_)));
     }
 
-    void sameLayout_data()
+    // The layout in logical pixels, text laid out for the scaled display
+    // (its hinting can change the widths), the picture and the list as on
+    // an unscaled one: the expectations every toolkit shares.
+    void sharedExpectations()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("logical");
-        QTest::newRow("lblBuscar") << "lblBuscar" << QRect(16, 24, 169, 17);
-        QTest::newRow("txtBuscar") << "txtBuscar" << QRect(16, 48, 225, 19);
-        QTest::newRow("lstLista") << "lstLista" << QRect(16, 80, 241, 251);
-        QTest::newRow("lblDescripcion") << "lblDescripcion" << QRect(272, 80, 201, 249);
-        QTest::newRow("cmdBuscar") << "cmdBuscar" << QRect(96, 352, 81, 25);
-    }
-    void sameLayout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, logical);
-        auto* widget = window_->findChild<QWidget*>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), logical);
-        QVERIFY(qFuzzyCompare(widget->devicePixelRatio(), factor_));
-    }
-
-    // Text is laid out for the scaled display (its hinting can change the
-    // widths); it must still fit where it fits unscaled.
-    void nothingClipped()
-    {
-        auto* prompt = control<QLabel>("lblBuscar");
-        QVERIFY(prompt->fontMetrics().horizontalAdvance(prompt->text()) <= prompt->width());
-        auto* button = buscar();
-        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
-
-        auto* list = control<QListWidget>("lstLista");
-        for (int row = 0; row < list->count(); ++row) {
-            const QString term = list->item(row)->text();
-            QVERIFY2(list->fontMetrics().horizontalAdvance(term) <= list->viewport()->width() - 4,
-                     qPrintable(term));
-        }
-
-        auto* label = control<QLabel>("lblDescripcion");
-        for (const lexidor::Entry& entry : lexidor::kCatalogue) {
-            label->setText(QString::fromStdU16String(std::u16string(entry.definition)));
-            const int m = label->margin();
-            const QRect inside = label->contentsRect().marginsRemoved(QMargins(m, m, m, m));
-            const QRect needed = label->fontMetrics().boundingRect(
-                inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label->text());
-            QVERIFY2(needed.height() <= inside.height(), qPrintable(label->text().left(30)));
-        }
-        label->clear();
+        QVERIFY(qFuzzyCompare(buscar()->devicePixelRatio(), factor_));
+        QVERIFY(buscar()->fontMetrics().horizontalAdvance(buscar()->text()) < buscar()->width());
+        checkSharedExpectations();
     }
 
     // Sharp text: the list's rows are drawn at the display's resolution, not

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The real Qt window on the offscreen platform: layout against the form
-// table, focus, close, and the gestures through real events.
+// The real Qt window on the offscreen platform: the expectations every
+// toolkit shares, what only Qt has (the menu bar above the client area, the
+// labels' contrast, auto-repeated keys, Qt's key codes).
 
 #include "Catalogue.h"
 #include "FormDescription.h"
@@ -26,8 +27,6 @@ class WindowTest : public lexidor::test::WindowTestBase {
     Q_OBJECT
 
 private:
-    int ends_ = 0;
-
     void typeText(const QString& text)
     {
         for (QChar c : text)
@@ -37,64 +36,22 @@ private:
 private Q_SLOTS:
     void init()
     {
-        ends_ = 0;
-        window_ = std::make_unique<QtWindow>([this] { ++ends_; });
+        window_ = std::make_unique<QtWindow>([] {});
         window_->showCentred();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     void cleanup() { window_.reset(); }
 
-    void clientAreaIsFixedBelowTheMenu()
+    // Every expectation the Windows window test checks too, in one table.
+    void sharedExpectations() { checkSharedExpectations(); }
+
+    // The menu bar sits above the client area, outside it.
+    void clientAreaIsBelowTheMenu()
     {
         QWidget* client = window_->centralWidget();
-        QCOMPARE(client->size(), QSize(490, 401));
         QCOMPARE(client->y(), window_->menuBar()->height());
-        QCOMPARE(window_->minimumSize(), window_->maximumSize());
-        QCOMPARE(window_->size(), QSize(490, 401 + window_->menuBar()->height()));
-        const Qt::WindowFlags flags = window_->windowFlags();
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Lexidor de Términos"));
-        const QPoint offCentre =
-            window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
-        QVERIFY2(std::abs(offCentre.x()) <= 2 && std::abs(offCentre.y()) <= 2,
-                 qPrintable(QStringLiteral("off centre by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
-    }
-
-    void controlGeometry_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-        QTest::addColumn<QString>("spokenName");
-        QTest::addColumn<QString>("spokenDescription");
-        // Pixels at 96 dpi, from the twips of the form table; what a screen
-        // reader says of each control at start (the definition area is read
-        // by its text, empty at start, and described as "Definición").
-        for (const lexidor::ControlDescription& c : lexidor::kFrmLexidor.controls) {
-            const lexidor::PixelRect r = c.pixels();
-            const QString spoken = QString::fromStdU16String(std::u16string(c.accessibleName));
-            QTest::newRow(c.name.data())
-                << QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size()))
-                << QRect(r.left, r.top, r.width, r.height) << (c.readByText ? QString() : spoken)
-                << (c.readByText ? spoken : QString());
-        }
-    }
-    void controlGeometry()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, pixels);
-        QFETCH(QString, spokenName);
-        QFETCH(QString, spokenDescription);
-        auto* widget = window_->findChild<QWidget*>(name);
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget(), window_->centralWidget());
-        QCOMPARE(widget->geometry(), pixels);
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY(spoken);
-        QCOMPARE(spoken->text(QAccessible::Name), spokenName);
-        QCOMPARE(spoken->text(QAccessible::Description), spokenDescription);
+        QCOMPARE(window_->size(), QSize(client->width(), client->height() + window_->menuBar()->height()));
     }
 
     // WCAG contrast between each label's text colour and every pixel of the
@@ -135,93 +92,6 @@ private Q_SLOTS:
         QVERIFY2(worst >= 4.5, qPrintable(QStringLiteral("worst contrast %1:1").arg(worst, 0, 'f', 2)));
     }
 
-    void promptFitsItsLabel()
-    {
-        auto* prompt = control<QLabel>("lblBuscar");
-        QVERIFY(prompt->fontMetrics().horizontalAdvance(prompt->text()) <= prompt->width());
-    }
-
-    void longestDefinitionFits()
-    {
-        const auto row = lexidor::rowOfTerm(u"PLANES DE ACTUACIÓN MUNICIPAL");
-        QVERIFY(row.has_value());
-        box()->setText(QStringLiteral("planes de actuación municipal"));
-        QTest::mouseClick(buscar(), Qt::LeftButton);
-        QLabel* label = definition();
-        QCOMPARE(label->text().size(), 331);
-        QVERIFY(label->wordWrap());
-        const QRect inside = label->contentsRect().marginsRemoved(
-            QMargins(label->margin(), label->margin(), label->margin(), label->margin()));
-        const QRect needed = label->fontMetrics().boundingRect(
-            inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label->text());
-        QVERIFY2(
-            needed.height() <= inside.height(),
-            qPrintable(QStringLiteral("needs %1 of %2 pixels").arg(needed.height()).arg(inside.height())));
-    }
-
-    void startState()
-    {
-        QCOMPARE(box()->text(), QString());
-        QCOMPARE(definition()->text(), QString());
-        QCOMPARE(list()->count(), 61);
-        QVERIFY(list()->selectedItems().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), box());
-        QCOMPARE(list()->item(3)->text(), QStringLiteral("ÁTOMO"));
-        QCOMPARE(list()->item(51)->text(), QStringLiteral("RESÍDUO RADIACTIVO"));
-    }
-
-    void reactivationKeepsFocus_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("list") << "lstLista";
-        QTest::newRow("button") << "cmdBuscar";
-        QTest::newRow("box") << "txtBuscar";
-    }
-    void reactivationKeepsFocus()
-    {
-        QFETCH(QString, name);
-        auto* target = window_->findChild<QWidget*>(name);
-        target->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(QApplication::focusWidget(), target);
-        QApplication::setActiveWindow(nullptr);
-        QTRY_VERIFY(!window_->isActiveWindow());
-        QApplication::setActiveWindow(window_.get());
-        QTRY_VERIFY(window_->isActiveWindow());
-        QCOMPARE(QApplication::focusWidget(), target);
-    }
-
-    void cerrarEndsAtOnce_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("alt-c-from-box") << "alt+c box";
-        QTest::newRow("alt-c-from-list") << "alt+c list";
-        QTest::newRow("menu-click") << "menu";
-        QTest::newRow("close-control") << "close";
-    }
-    void cerrarEndsAtOnce()
-    {
-        QFETCH(QString, how);
-        if (how == u"alt+c box") {
-            QTest::keyClick(box(), Qt::Key_C, Qt::AltModifier);
-        } else if (how == u"alt+c list") {
-            list()->setFocus();
-            QTest::keyClick(list(), Qt::Key_C, Qt::AltModifier);
-        } else if (how == u"menu") {
-            QMenuBar* bar = window_->menuBar();
-            QAction* cerrar = bar->actions().value(0);
-            QVERIFY(cerrar && !cerrar->menu());
-            QCOMPARE(cerrar->text(), QStringLiteral("&Cerrar"));
-            QCOMPARE(cerrar->objectName(), QStringLiteral("mnuCerrar"));
-            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(cerrar).center());
-        } else {
-            window_->close();
-        }
-        QTRY_COMPARE(ends_, 1);
-        QVERIFY(!window_->isVisible());
-        QVERIFY(window_->hasEnded());
-        QCOMPARE(box()->text(), QString()); // Alt+C typed nothing
-    }
-
     void heldKeyGivesOneKeyUp()
     {
         typeText(QStringLiteral("csn"));
@@ -237,13 +107,6 @@ private Q_SLOTS:
         // ...the final release is.
         QTest::keyRelease(box(), Qt::Key_Shift);
         QCOMPARE(window_->logic().longitud(), 5);
-    }
-
-    void listFollowsAndScrolls()
-    {
-        typeText(QStringLiteral("zona"));
-        QCOMPARE(list()->currentRow(), 59);
-        QVERIFY(list()->viewport()->rect().contains(list()->visualItemRect(list()->item(59))));
     }
 
     void virtualKeys_data()

@@ -3,19 +3,29 @@
 
 #include "Catalogue.h"
 #include "QtWindow.h"
+#include "WindowExpectations.h"
 
 #include <QtCore/QObject>
+#include <QtGui/QAccessible>
+#include <QtGui/QPainter>
+#include <QtGui/QScreen>
+#include <QtTest/QTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QScrollBar>
+#include <QtWidgets/QStyleOptionViewItem>
 
 #include <memory>
 
 namespace lexidor::test {
 
 // What the widget tests share: the window under test and its controls,
-// found by object name as a screen reader or a user's script finds them.
+// found by object name as a screen reader or a user's script finds them,
+// and the window measured for the expectations every toolkit shares
+// (WindowExpectations.h).
 class WindowTestBase : public QObject {
 protected:
     std::unique_ptr<QtWindow> window_;
@@ -36,6 +46,214 @@ protected:
     {
         return QString::fromStdU16String(
             std::u16string(kCatalogue[static_cast<std::size_t>(row)].definition));
+    }
+
+    // The window measured, in logical pixels (Qt scales the whole window).
+    // Types a, then x into the box at the end.
+    WindowSeen measure()
+    {
+        WindowSeen seen;
+        QWidget* client = window_->centralWidget();
+        seen.caption = window_->windowTitle().toStdU16String();
+        seen.clientWidth = client->width();
+        seen.clientHeight = client->height();
+        const Qt::WindowFlags flags = window_->windowFlags();
+        seen.fixedSize = window_->minimumSize() == window_->maximumSize();
+        seen.closeButtonOnly = flags.testFlag(Qt::WindowCloseButtonHint) &&
+                               !flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+                               !flags.testFlag(Qt::WindowMaximizeButtonHint);
+        for (const QAction* item : window_->menuBar()->actions()) {
+            seen.menu.push_back(item->text().toStdU16String());
+            seen.menuHasSubmenu = seen.menuHasSubmenu || item->menu();
+        }
+        seen.frame = pixels(window_->frameGeometry());
+        seen.workArea = pixels(window_->screen()->availableGeometry());
+        seen.fontPixels = QFontInfo(box()->font()).pixelSize();
+        for (const ControlDescription& c : kFrmLexidor.controls) {
+            const auto* widget = window_->findChild<QWidget*>(QString::fromLatin1(c.name.data()));
+            ControlSeen& s = seen.controls[static_cast<std::size_t>(c.id)];
+            if (!widget || widget->parentWidget() != client)
+                continue;
+            s.exists = true;
+            s.rect = pixels(widget->geometry());
+            s.tabStop = (widget->focusPolicy() & Qt::TabFocus) != 0;
+            QAccessibleInterface* spoken =
+                QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+            s.spoken =
+                spoken->text(c.readByText ? QAccessible::Description : QAccessible::Name).toStdU16String();
+        }
+        QAccessibleInterface* clientSpoken = QAccessible::queryAccessibleInterface(client);
+        for (int i = 0; i < clientSpoken->childCount(); ++i) {
+            const QObject* object = clientSpoken->child(i)->object();
+            for (const ControlDescription& c : kFrmLexidor.controls) {
+                if (object && object->objectName() == QLatin1String(c.name.data(), c.name.size()))
+                    seen.readingOrder.push_back(c.id);
+            }
+        }
+        for (int row = 0; row < list()->count(); ++row)
+            seen.rows.push_back(list()->item(row)->text().toStdU16String());
+
+        measureText(seen);
+        measureDefinitionInk(seen);
+        measureLongestRow(seen);
+        measurePicture(seen);
+        measureWorstStep(seen);
+        return seen;
+    }
+
+    // Checks every shared expectation; names each one the window misses.
+    void checkSharedExpectations()
+    {
+        const std::vector<std::string> faults = windowFaults(measure());
+        for (const std::string& fault : faults)
+            qWarning("FAIL %s", fault.c_str());
+        QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+    }
+
+private:
+    static PixelRect pixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+    void measureText(WindowSeen& seen)
+    {
+        auto* prompt = control<QLabel>("lblBuscar");
+        seen.promptWidth = prompt->fontMetrics().horizontalAdvance(prompt->text());
+        QLabel* label = definition();
+        const int m = label->margin();
+        const QRect inside = label->contentsRect().marginsRemoved(QMargins(m, m, m, m));
+        seen.definitionAreaWidth = inside.width();
+        seen.definitionAreaHeight = inside.height();
+        for (const Entry& entry : kCatalogue) {
+            const QRect needed = label->fontMetrics().boundingRect(
+                inside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                QString::fromStdU16String(std::u16string(entry.definition)));
+            seen.definitionsWidth = std::max(seen.definitionsWidth, needed.width());
+            seen.definitionsHeight = std::max(seen.definitionsHeight, needed.height());
+        }
+    }
+
+    // The definition area drawn with and without a definition: where the
+    // two differ is the text.
+    void measureDefinitionInk(WindowSeen& seen)
+    {
+        QLabel* label = definition();
+        const QString before = label->text();
+        const QImage empty = window_->centralWidget()->grab(label->geometry()).toImage();
+        label->setText(definitionOf(13));
+        const QImage shown = window_->centralWidget()->grab(label->geometry()).toImage();
+        label->setText(before);
+        int left = empty.width(), top = empty.height();
+        for (int y = 0; y < empty.height(); ++y) {
+            for (int x = 0; x < empty.width(); ++x) {
+                if (empty.pixel(x, y) != shown.pixel(x, y)) {
+                    left = std::min(left, x);
+                    top = std::min(top, y);
+                }
+            }
+        }
+        // The logical pixel that holds the first device pixel.
+        seen.definitionInkLeft = static_cast<int>(left / empty.devicePixelRatio());
+        seen.definitionInkTop = static_cast<int>(top / empty.devicePixelRatio());
+    }
+
+    // Columns of `image` within `rows` that differ from `background`: the
+    // first and the last.
+    static std::pair<int, int> inkColumns(const QImage& image, QRect rows, QRgb background)
+    {
+        int first = image.width(), last = -1;
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            for (int x = rows.left(); x <= rows.right(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (std::abs(qGray(p) - qGray(background)) > 48) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        return {first, last};
+    }
+
+    // The longest term's row as the list draws it; its text rectangle as
+    // the list's style lays out the row; the term drawn alone in the same
+    // font.
+    void measureLongestRow(WindowSeen& seen)
+    {
+        QListWidget* view = list();
+        QListWidgetItem* item = view->item(0);
+        for (int row = 1; row < view->count(); ++row) {
+            if (view->fontMetrics().horizontalAdvance(view->item(row)->text()) >
+                view->fontMetrics().horizontalAdvance(item->text()))
+                item = view->item(row);
+        }
+        view->scrollToItem(item);
+        const QRect row = view->visualItemRect(item);
+        const QImage drawn = view->viewport()->grab().toImage();
+        const qreal ratio = drawn.devicePixelRatio();
+        const QRect rowPixels(qRound(row.x() * ratio), qRound(row.y() * ratio), qRound(row.width() * ratio),
+                              qRound(row.height() * ratio));
+        const auto [first, last] = inkColumns(drawn, rowPixels, drawn.pixel(rowPixels.topLeft()));
+
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.rect = row;
+        option.text = item->text();
+        option.font = view->font();
+        option.features = QStyleOptionViewItem::HasDisplay;
+        const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
+
+        QImage alone(qRound((row.width() * 2) * ratio), rowPixels.height(), QImage::Format_RGB32);
+        alone.setDevicePixelRatio(ratio);
+        alone.fill(Qt::white);
+        {
+            QPainter painter(&alone);
+            painter.setFont(view->font());
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(0, 0, row.width() * 2, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                             item->text());
+        }
+        const auto [aloneFirst, aloneLast] = inkColumns(alone, alone.rect(), qRgb(255, 255, 255));
+        seen.longRowInkRight = qRound(last / ratio);
+        seen.longRowTextRight = text.right();
+        seen.longRowInkWidth = qRound((last - first + 1) / ratio);
+        seen.longTermInkWidth = qRound((aloneLast - aloneFirst + 1) / ratio);
+        view->scrollToTop();
+    }
+
+    // A grid of the client area's pixels, outside the controls that paint
+    // a background of their own.
+    void measurePicture(WindowSeen& seen)
+    {
+        QWidget* client = window_->centralWidget();
+        const QImage drawn = client->grab().toImage();
+        const qreal ratio = drawn.devicePixelRatio();
+        const QRgb fill =
+            qRgb(kFrmLexidor.background.red, kFrmLexidor.background.green, kFrmLexidor.background.blue);
+        int plain = 0;
+        for (int y = 0; y < client->height(); y += 7) {
+            for (int x = 0; x < client->width(); x += 7) {
+                const QWidget* at = client->childAt(x, y);
+                if (at && !qobject_cast<const QLabel*>(at))
+                    continue;
+                if ((drawn.pixel(qRound(x * ratio), qRound(y * ratio)) & 0xFFFFFF) == (fill & 0xFFFFFF))
+                    ++plain;
+            }
+        }
+        seen.plainFillSamples = plain;
+    }
+
+    // What the list view hears during the worst type-ahead step: a, then x.
+    void measureWorstStep(WindowSeen& seen)
+    {
+        QTest::keyClick(box(), Qt::Key_A, Qt::NoModifier);
+        int selections = 0, scrolls = 0;
+        const QMetaObject::Connection selection =
+            connect(list()->selectionModel(), &QItemSelectionModel::selectionChanged, [&] { ++selections; });
+        const QMetaObject::Connection scroll =
+            connect(list()->verticalScrollBar(), &QScrollBar::valueChanged, [&] { ++scrolls; });
+        QTest::keyClick(box(), Qt::Key_X, Qt::NoModifier);
+        disconnect(selection);
+        disconnect(scroll);
+        seen.selectionNotes = selections;
+        seen.scrollNotes = scrolls;
     }
 };
 

@@ -116,6 +116,33 @@ LPARAM point(int x, int y)
     return MAKELPARAM(x, y);
 }
 
+// The messages of one mouse button.
+struct Button {
+    UINT down, up, doubleClick;
+    WPARAM held;
+};
+constexpr Button kLeft{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+
+Button win32Button(scenario::Button button)
+{
+    switch (button) {
+    case scenario::Button::Left:
+        break;
+    case scenario::Button::Right:
+        return {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+    case scenario::Button::Middle:
+        return {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+    }
+    return kLeft;
+}
+
+// Closes the context menu a right click opens, from inside the menu's loop.
+void CALLBACK closeMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
 // --- Driver -----------------------------------------------------------------
 
 class Win32Target final : public scenario::Target {
@@ -138,7 +165,8 @@ private:
     HWND control(Control id) const { return window_->control(id); }
     HWND focusOrWindow() const { return GetFocus() ? GetFocus() : window_->handle(); }
     void pressKey(HWND target, const Key& key);
-    void click(HWND target, int x, int y, bool twice);
+    void click(HWND target, int x, int y, bool twice, const Button& button = kLeft);
+    void clickBox(bool twice, const Button& button);
     void scrollIntoView(HWND list, int row);
     void setShift(bool down);
 
@@ -152,7 +180,10 @@ private:
         pressKey(control(Control::lstLista), win32Key(c.key));
     }
     void operator()(const scenario::ReleaseAlt&);
-    void operator()(const scenario::ClickBox&);
+    void operator()(const scenario::ClickBox& c) { clickBox(false, win32Button(c.button)); }
+    void operator()(const scenario::DoubleClickBox&) { clickBox(true, kLeft); }
+    void operator()(const scenario::DragBox&);
+    void operator()(const scenario::EnterOnBuscar&);
     void operator()(const scenario::ClickBuscar&);
     void operator()(const scenario::SelectRow& c);
     void operator()(const scenario::DoubleClickRow& c);
@@ -198,10 +229,13 @@ void Win32Target::settle() const
 
 scenario::State Win32Target::state() const
 {
-    return {
-        windowText(control(Control::txtBuscar)),       window_->selectedRow(),    window_->topRow(),
-        windowText(control(Control::lblDescripcion)),  window_->logic().indice(), window_->logic().longitud(),
-        lexidor::fromUtf8(window_->nameOf(GetFocus()))};
+    return {windowText(control(Control::txtBuscar)),
+            window_->selectedRow(),
+            static_cast<int>(SendMessageW(control(Control::lstLista), LB_GETTOPINDEX, 0, 0)),
+            windowText(control(Control::lblDescripcion)),
+            window_->logic().indice(),
+            window_->logic().longitud(),
+            lexidor::fromUtf8(window_->nameOf(GetFocus()))};
 }
 
 void Win32Target::typeCharacter(std::u16string_view units)
@@ -241,27 +275,53 @@ void Win32Target::operator()(const scenario::ReleaseAlt&)
     SendMessageW(control(Control::txtBuscar), WM_SYSKEYUP, VK_MENU, keyData(VK_MENU, false, true));
 }
 
-// A left click (press, release) at client point (x, y); `twice` makes it a
+// A click (press, release) at client point (x, y); `twice` makes it a
 // double-click: the second press arrives as WM_LBUTTONDBLCLK.
-void Win32Target::click(HWND target, int x, int y, bool twice)
+void Win32Target::click(HWND target, int x, int y, bool twice, const Button& button)
 {
     SendMessageW(target, WM_MOUSEMOVE, 0, point(x, y));
-    SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, point(x, y));
+    SendMessageW(target, button.down, button.held, point(x, y));
     settle();
-    SendMessageW(target, WM_LBUTTONUP, 0, point(x, y));
+    if (button.up == WM_RBUTTONUP)
+        SetTimer(nullptr, 0, 50, closeMenu);
+    SendMessageW(target, button.up, 0, point(x, y));
     settle();
     if (twice && !ended_) {
-        SendMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, point(x, y));
+        SendMessageW(target, button.doubleClick, button.held, point(x, y));
         settle();
-        SendMessageW(target, WM_LBUTTONUP, 0, point(x, y));
+        SendMessageW(target, button.up, 0, point(x, y));
     }
 }
 
-void Win32Target::operator()(const scenario::ClickBox&)
+// In the box, to the right of its text.
+void Win32Target::clickBox(bool twice, const Button& button)
 {
     RECT client{};
     GetClientRect(control(Control::txtBuscar), &client);
-    click(control(Control::txtBuscar), client.right - 4, client.bottom / 2, false);
+    click(control(Control::txtBuscar), client.right - 4, client.bottom / 2, twice, button);
+}
+
+// Pressed where a click presses, released 20 pixels to the right of the box:
+// the box holds the mouse while the button is down, so the release is its.
+void Win32Target::operator()(const scenario::DragBox&)
+{
+    HWND box = control(Control::txtBuscar);
+    RECT client{};
+    GetClientRect(box, &client);
+    const int y = client.bottom / 2;
+    SendMessageW(box, WM_MOUSEMOVE, 0, point(client.right - 4, y));
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, point(client.right - 4, y));
+    settle();
+    SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON, point(client.right + 20, y));
+    settle();
+    SendMessageW(box, WM_LBUTTONUP, 0, point(client.right + 20, y));
+}
+
+void Win32Target::operator()(const scenario::EnterOnBuscar&)
+{
+    SetFocus(control(Control::cmdBuscar));
+    settle();
+    pressKey(control(Control::cmdBuscar), {VK_RETURN, L'\r', false});
 }
 
 void Win32Target::operator()(const scenario::ClickBuscar&)

@@ -17,8 +17,12 @@
 # Everything Wine writes stays inside PREFIX: Wine gets a home, XDG folders
 # and a temporary folder of its own there (the wineserver's socket folder
 # included), and its menu builder (which would write desktop entries and
-# menus into the home) is off. The prefix is a 32-bit one: the programs are
-# 32-bit, and a prefix without the 64-bit half is about half the size.
+# menus into the home) is off. The prefix is a 32-bit one (WINEARCH=win32,
+# the default): the programs are 32-bit, and a prefix without the 64-bit
+# half is about half the size. WINEARCH=win64 in the environment makes a
+# 64-bit prefix run by Wine's 64-bit loader, for the x86_64 build of the
+# programs on a machine that cannot execute 32-bit programs
+# (cmake/Windows.cmake).
 #
 # One prefix serves every resolution. Wine reads the resolution (LogPixels
 # in HKCU\Control Panel\Desktop) when a program starts, so a run at another
@@ -47,10 +51,17 @@ action=$2
 shift 2
 
 export WINEPREFIX=$prefix
-export WINEARCH=win32
+export WINEARCH=${WINEARCH:-win32}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WINELOADERNOEXEC
+# Debian's wine and wineboot start the 32-bit loader whenever it is
+# installed, even where it cannot run: a 64-bit prefix calls wine64 itself.
+if [ "$WINEARCH" = win64 ]; then
+    export WINELOADER=${WINELOADER:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
+    wine() { "$WINELOADER" "$@"; }
+    wineboot() { "$WINELOADER" wineboot "$@"; }
+fi
 
 home=$prefix/home
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
@@ -113,14 +124,14 @@ run() {
     if [ "$dpi" != 96 ] || [ -f "$dpi_state" ]; then
         set_dpi "$dpi" || return 1
     fi
-    wine=(wine)
+    wine=("${WINELOADER:-wine}")
     if [ "$(cut -d' ' -f1 "$ready")" = x11 ] && [ -z "${DISPLAY:-}" ]; then
         # A private display, cleaned up afterwards; Wine keeps its own home
         # and temporary folder in the prefix.
         wine=(bash "$here/../support/private-session.sh" --root "$home" --display=1024x768x24 --
               env HOME="$HOME" TMPDIR="$TMPDIR" XDG_CONFIG_HOME="$XDG_CONFIG_HOME"
               XDG_DATA_HOME="$XDG_DATA_HOME" XDG_CACHE_HOME="$XDG_CACHE_HOME"
-              XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" wine)
+              XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "${WINELOADER:-wine}")
     fi
     [ "$dpi" = 96 ] && exec "${wine[@]}" "$@" 2>/dev/null
     # At another resolution: 96 again afterwards, even after Ctrl+C or TERM
