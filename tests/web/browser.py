@@ -36,7 +36,17 @@ class Browser:
         options.add_argument("--window-size=%d,%d" % DESKTOP_WINDOW)
         if logs:
             options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        service = Service(executable_path=CHROMEDRIVER, log_path=os.devnull)
+        # Chromium writes a settings folder into the home and dconf's into
+        # the runtime directory, whatever profile it is given: both inside
+        # the profile, which goes when the browser does.
+        home = os.path.join(self.profile, "home")
+        runtime = os.path.join(self.profile, "run")
+        os.makedirs(home)
+        os.makedirs(runtime, mode=0o700)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"),
+                   XDG_RUNTIME_DIR=runtime)
+        service = Service(executable_path=CHROMEDRIVER, log_path=os.devnull, env=env)
         self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.set_script_timeout(10)
         self.home = self.driver.current_window_handle
