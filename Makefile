@@ -35,10 +35,21 @@ TEST_PACKAGES := $(RUN_PACKAGES) libgtest-dev hunspell hunspell-es xdotool x11-u
                  speech-dispatcher-espeak-ng $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
 PACKAGES ?= $(TEST_PACKAGES)
 
-SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-# sudo resets the environment: apt gets its settings on its own command line
-# (no questions, and no debconf notice that apt-utils is missing).
-APT := $(SUDO) env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes apt-get
+# tools/packages.sh installs what is missing, with sudo when not root: one
+# line saying what and how much, a progress line, and apt's log in
+# $(PACKAGES_LOG), shown only when something fails.
+PACKAGES_FOR ?= the tests
+PACKAGES_LOG := $(BUILD)/packages.log
+INSTALL_PACKAGES = bash tools/packages.sh install --log $(PACKAGES_LOG) --for "$(PACKAGES_FOR)"
+
+# Builds and CTest through tools/progress.sh: progress lines in place on a
+# terminal and left out elsewhere; warnings, errors, failing tests' output
+# and the summary as they come.
+QUIET_BUILD := bash tools/progress.sh build
+QUIET_TEST  := bash tools/progress.sh test
+# The scripts that start a virtual display or a session bus keep their
+# private sessions (tests/support/private-session.sh) in the build tree.
+export LEXIDOR_SESSION_ROOT := $(abspath $(BUILD))
 
 # No "Entering/Leaving directory" lines from the builds below (cmake --build
 # runs make, and the Windows tree's build runs it again): they inherit this.
@@ -68,75 +79,77 @@ BENCH_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-
                   libxdamage-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
 
 .PHONY: all deps test-deps configure build run test test-sanitize fuzz windows screenshot \
-        screenshot-windows bench format glossary clean package package-check web screenshot-web
+        screenshot-windows bench format glossary clean package package-check web screenshot-web measure
 
 all: build
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(APT) update -qq && \
-	    $(APT) install -y -qq --no-install-recommends $$missing; \
-	fi
+	@$(INSTALL_PACKAGES) $(PACKAGES)
 
 # The Windows build and its tests under Wine need the cross compiler and Wine
-# (with its 32-bit part); `make test` installs them too.
+# (with its 32-bit part); `make test` installs them with the other tests'
+# packages, in one go.
+WIN32_DEPS = LEXIDOR_PACKAGES_LOG=$(PACKAGES_LOG) LEXIDOR_PACKAGES_FOR="$(PACKAGES_FOR)" bash tests/win32/install-deps.sh
 test-deps:
-	bash tests/win32/install-deps.sh
+	@$(WIN32_DEPS) $(TEST_PACKAGES)
 
 # `make test` configures every time (the Windows tools may have just been
 # installed); `make run` only when the tree has never been configured, after
 # that the build itself re-runs CMake when a CMakeLists.txt changed.
 configure: deps
-	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=ON -DLEXIDOR_WEB_PAGE=$(WEB_PAGE) $(CMAKE_ARGS)
+	@echo "Configuring $(BUILD)/ (CMake)"
+	@$(QUIET_BUILD) cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=ON -DLEXIDOR_WEB_PAGE=$(WEB_PAGE) $(CMAKE_ARGS)
 
 # The first configure of `make run` leaves the tests out (their packages may
 # not be there); `make test` turns them on.
 $(BUILD)/CMakeCache.txt:
-	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)"
-	cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=OFF $(CMAKE_ARGS)
+	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)" PACKAGES_FOR="the program"
+	@echo "Configuring $(BUILD)/ (CMake)"
+	@$(QUIET_BUILD) cmake -S . -B $(BUILD) -DLEXIDOR_TESTS=OFF $(CMAKE_ARGS)
 
 build: configure
-	cmake --build $(BUILD) -j$(JOBS)
+	@echo "Building in $(BUILD)/ ($(JOBS) jobs)"
+	@$(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS)
 
 # Only the program: no test programs, no Windows program, no test packages.
+# tools/run-lexidor.sh starts it on the desktop, or on a private virtual
+# display when there is none; Ctrl+C ends it with "Lexidor closed" (exec:
+# so that make sees the script end well, not its shell killed).
 run: $(BUILD)/CMakeCache.txt
-	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)"
-	cmake --build $(BUILD) -j$(JOBS) --target lexidor
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	    echo "No desktop found: Lexidor runs on a virtual X display (xvfb-run), so its window is"; \
-	    echo "invisible. Press Ctrl+C to end it."; \
-	    xvfb-run -a $(BUILD)/src/qt/lexidor; \
-	else \
-	    $(BUILD)/src/qt/lexidor; \
-	fi
+	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES)" PACKAGES_FOR="the program"
+	@$(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS) --target lexidor
+	@exec bash tools/run-lexidor.sh $(BUILD)/src/qt/lexidor $(BUILD)
 
+# The whole log of the last run is $(BUILD)/Testing/Temporary/LastTest.log.
 test: test-deps web build
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	@echo "Testing ($(JOBS) at a time; full log: $(BUILD)/Testing/Temporary/LastTest.log)"
+	@$(QUIET_TEST) ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DLEXIDOR_SANITIZE=ON
-	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
+	@echo "Configuring and building $(SANITIZE_BUILD)/ (AddressSanitizer, UBSan)"
+	@$(QUIET_BUILD) cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_ARGS) -DLEXIDOR_SANITIZE=ON
+	@$(QUIET_BUILD) cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	@echo "Testing $(SANITIZE_BUILD)/"
+	@$(QUIET_TEST) ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j$(JOBS)
 
 # The window logic under libFuzzer for FUZZ_SECONDS; new inputs it finds go to
 # $(FUZZ_BUILD)/corpus, the seeds in tests/fuzz/corpus stay as they are.
 fuzz:
-	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
-	CXX=clang++-14 cmake -S tests/fuzz -B $(FUZZ_BUILD)
-	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@$(MAKE) deps PACKAGES="$(FUZZ_PACKAGES)" PACKAGES_FOR="the fuzzer"
+	@CXX=clang++-14 $(QUIET_BUILD) cmake -S tests/fuzz -B $(FUZZ_BUILD)
+	@$(QUIET_BUILD) cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/lexidor_fuzz_window -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    $(FUZZ_BUILD)/corpus tests/fuzz/corpus
 
 # lexidor.exe: one 32-bit Windows program, nothing to install beside it. The
 # same tree `make test` builds and tests, $(BUILD)/win32.
-windows: test-deps $(BUILD)/CMakeCache.txt
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
-	cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows
+windows: PACKAGES_FOR = the Windows build
+windows: $(BUILD)/CMakeCache.txt
+	@$(WIN32_DEPS)
+	@$(QUIET_BUILD) cmake -S . -B $(BUILD) $(CMAKE_ARGS)
+	@$(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows
 	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"
 
 screenshot-windows: windows
@@ -147,18 +160,19 @@ screenshot-windows: windows
 # the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one (make windows): prints the
 # table and writes bench/results.md. Never part of `make test`.
 bench: web
-	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES) $(WEB_TEST_PACKAGES)"
-	cmake -S . -B $(BENCH_BUILD) -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
-	cmake --build $(BENCH_BUILD) -j$(JOBS)
-	WIN32_BUILD=$(abspath $(WIN32_BUILD)) WEB_PAGE=$(WEB_PAGE) xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-	    bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
+	@$(MAKE) deps PACKAGES="$(BENCH_PACKAGES) $(WEB_TEST_PACKAGES)" PACKAGES_FOR="the benchmarks"
+	@$(QUIET_BUILD) cmake -S . -B $(BENCH_BUILD) -DLEXIDOR_BENCH=ON -DLEXIDOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+	@$(QUIET_BUILD) cmake --build $(BENCH_BUILD) -j$(JOBS)
+	WIN32_BUILD=$(abspath $(WIN32_BUILD)) WEB_PAGE=$(WEB_PAGE) bash tests/support/private-session.sh --root $(BENCH_BUILD) \
+	    --display=1024x768x24 -- bash bench/run-bench.sh $(BENCH_BUILD) bench/results.md
 
 # $(WEB_BUILD)/lexidor.html: the glossary in one HTML file, to open from disk
 # in any current browser; nothing else is needed beside it.
 web:
-	@$(MAKE) deps PACKAGES="$(WEB_PACKAGES)"
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel $(CMAKE_ARGS)
-	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
+	@$(MAKE) deps PACKAGES="$(WEB_PACKAGES)" PACKAGES_FOR="the web edition"
+	@echo "Building the web edition in $(WEB_BUILD)/ (emscripten)"
+	@$(EMSCRIPTEN_ENV) $(QUIET_BUILD) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel $(CMAKE_ARGS)
+	@$(EMSCRIPTEN_ENV) $(QUIET_BUILD) cmake --build $(WEB_BUILD) -j$(JOBS)
 	@echo "built $(WEB_PAGE)"
 
 screenshot-web: web
@@ -175,23 +189,33 @@ glossary: configure
 # only the program (no tests, no Windows program), packed by CPack and
 # checked with lintian.
 package:
-	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES) $(PACKAGE_PACKAGES)"
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_TESTS=OFF \
+	@$(MAKE) deps PACKAGES="$(RUN_PACKAGES) $(PACKAGE_PACKAGES)" PACKAGES_FOR="the package"
+	@$(QUIET_BUILD) cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DLEXIDOR_TESTS=OFF \
 	    -DLEXIDOR_WINDOWS=OFF -DCMAKE_CXX_FLAGS="$(PACKAGE_CXXFLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$(PACKAGE_LDFLAGS)" $(CMAKE_ARGS)
-	cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	@$(QUIET_BUILD) cmake --build $(PACKAGE_BUILD) -j$(JOBS)
 	rm -rf $(PACKAGE_BUILD)/package lexidor_*.deb
 	cpack --config $(PACKAGE_BUILD)/CPackConfig.cmake -B $(PACKAGE_BUILD)/package
 	cp $(PACKAGE_BUILD)/package/lexidor_*.deb .
-	lintian --fail-on error,warning lexidor_*.deb
+	bash tests/support/private-session.sh --root $(PACKAGE_BUILD) -- lintian --fail-on error,warning lexidor_*.deb
 	@ls lexidor_*.deb
 
 # Installs the package into a fresh Debian 12 root and starts it there under
 # Xvfb; writes $(PACKAGE_ROOT).png. Not part of `make test` (it writes about
 # 860 MB).
 package-check: package
-	@$(MAKE) deps PACKAGES="debootstrap"
+	@$(MAKE) deps PACKAGES="debootstrap" PACKAGES_FOR="the package check"
 	bash tools/package-check.sh $(PACKAGE_ROOT) lexidor_*.deb
+
+# What a fresh Debian 12 downloads and installs for `make run` and `make
+# test`, as apt reckons it, and what the build trees here take on disk
+# (tools/measure-setup.sh; --readme writes the figures into README.md).
+measure:
+	@bash tools/measure-setup.sh $(MEASURE_ARGS)
+
+# The package lists, for tools/measure-setup.sh: make print-RUN_PACKAGES.
+print-%:
+	@echo $($*)
 
 format:
 	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -64,10 +64,13 @@ follows your typing, and its definition appears beside the list.")
 include(CPack)
 
 # The package: its files, lintian, and the version the program prints.
-# (Not in the sanitizer tree: nobody ships that build.)
+# (Not in the sanitizer tree: nobody ships that build.) lintian runs in a
+# private session: it keeps its work files in the home and the temporary
+# folder.
 if(LEXIDOR_TESTS AND TARGET lexidor AND NOT LEXIDOR_SANITIZE)
   add_test(NAME package.deb
-           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/check-deb.sh ${PROJECT_BINARY_DIR}
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/private-session.sh --
+                   bash ${PROJECT_SOURCE_DIR}/tests/package/check-deb.sh ${PROJECT_BINARY_DIR}
                    ${PROJECT_VERSION} ${PROJECT_SOURCE_DIR}/resources)
   set_tests_properties(package.deb PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300)
 endif()

@@ -24,8 +24,7 @@
 #                        (lexidor-blackbox.exe) with the system's input
 #   winNN.window         lexidor-window-test.exe (layout, picture, fonts,
 #                        what Active Accessibility reports)
-#   winNN.window-150     the same on a display at 144 dpi (150 per cent), in
-#                        a Wine prefix of its own
+#   winNN.window-150     the same on a display at 144 dpi (150 per cent)
 #   winNN.reader-events  lexidor-reader-test.exe: lexidor.exe typed into from
 #                        another process, its focus and live-region events
 #                        read as a screen reader reads them
@@ -33,6 +32,7 @@
 #   win32.resources      icon, picture and version record (icoutils)
 #   win32.imports        the programs import only system DLLs
 #   win32.size           lexidor.exe stays within 10% of its size
+# The runs under Wine share one prefix, build/wine-prefix, made by the first.
 # Without the cross compilers, Wine or icoutils, one test says what is
 # missing and reports itself skipped. tests/win32/install-deps.sh installs
 # them all.
@@ -108,6 +108,10 @@ if(LEXIDOR_MINGW_CXX)
                -DLEXIDOR_QT=OFF
                -DLEXIDOR_WERROR=${LEXIDOR_WERROR}
     INSTALL_COMMAND ""
+    # The Windows tree's CMake output is shown only when its configure fails
+    # (it is kept in lexidor_windows-prefix/src/lexidor_windows-stamp/).
+    LOG_CONFIGURE ON
+    LOG_OUTPUT_ON_FAILURE ON
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${lexidor_win32_bin}/lexidor.exe)
 endif()
@@ -162,8 +166,16 @@ message(STATUS "Windows tests run ${lexidor_test_build}")
 # The run tests carry the name of the build they start: win32 or win64.
 set(w ${lexidor_wine_arch})
 
-# One Wine prefix for the whole run, made by the first test and reused.
+# One Wine prefix for the whole run, made by the first test and reused. The
+# tests that run in it take turns (RESOURCE_LOCK): programs in one prefix
+# share one desktop, where a second window would take the activation from
+# the first, and a run at another resolution changes the prefix's setting
+# while it lasts (tests/win32/wine-run.sh).
 set(lexidor_wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
+# Earlier trees made a second prefix for 144 dpi (590 MB): gone.
+if(EXISTS ${CMAKE_BINARY_DIR}/wine-prefix-144/.lexidor-ready)
+  file(REMOVE_RECURSE ${CMAKE_BINARY_DIR}/wine-prefix-144)
+endif()
 set(lexidor_wine ${CMAKE_COMMAND} -E env WINEARCH=${lexidor_wine_arch}
                  bash ${lexidor_win32_tests}/wine-run.sh ${lexidor_wine_prefix})
 
@@ -208,19 +220,11 @@ add_test(NAME ${w}.reader-events
 set_tests_properties(${w}.reader-events PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
                      RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
-# The window on a display scaled to 150 per cent: another prefix, whose
-# LogPixels is 144, with a wineserver (and so a desktop) of its own.
-set(lexidor_wine_prefix_150 ${CMAKE_BINARY_DIR}/wine-prefix-144)
-set(lexidor_wine_150 ${CMAKE_COMMAND} -E env WINEARCH=${lexidor_wine_arch}
-                     bash ${lexidor_win32_tests}/wine-run.sh ${lexidor_wine_prefix_150})
-add_test(NAME ${w}.prefix-150 COMMAND ${lexidor_wine_150} setup headless 144)
-set_tests_properties(${w}.prefix-150 PROPERTIES FIXTURES_SETUP lexidor_wine_150 TIMEOUT 300)
-add_test(NAME ${w}.wineserver-stop-150 COMMAND ${lexidor_wine_150} stop)
-set_tests_properties(${w}.wineserver-stop-150 PROPERTIES FIXTURES_CLEANUP lexidor_wine_150)
+# The window on a display scaled to 150 per cent (144 dpi), in the same prefix.
 add_test(NAME ${w}.window-150
-         COMMAND ${lexidor_wine_150} run ${lexidor_win32_test_bin}/lexidor-window-test.exe --dpi 144)
-set_tests_properties(${w}.window-150 PROPERTIES FIXTURES_REQUIRED lexidor_wine_150 TIMEOUT 120
-                     PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+         COMMAND ${lexidor_wine} run --dpi 144 ${lexidor_win32_test_bin}/lexidor-window-test.exe --dpi 144)
+set_tests_properties(${w}.window-150 PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
+                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
 
 add_test(NAME win32.resources
          COMMAND bash ${lexidor_win32_tests}/check-resources.sh ${lexidor_win32_bin}/lexidor.exe

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Takes a screenshot of the real window on a virtual X display after a lookup.
+# The display is a private session's (tests/support/private-session.sh, in
+# $LEXIDOR_SESSION_ROOT or here), gone afterwards.
 # usage: screenshot.sh LEXIDOR OUT.png   (QT_SCALE_FACTOR=2 for a scaled display)
 set -euo pipefail
-program=$(readlink -f "$1") out=$2
+program=$(readlink -f "$1") out=$(realpath -m "$2")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing" >&2; exit 1; }
 done
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $lexidor $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
+if [ "${3:-}" != --inside ]; then
+    exec bash "$here/../tests/support/private-session.sh" --display=1280x1024x24 -- \
+        bash "$0" "$program" "$out" --inside
+fi
+trap 'kill $lexidor 2>/dev/null || true' EXIT
 "$program" >/dev/null 2>&1 &
 lexidor=$!
 window=

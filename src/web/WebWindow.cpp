@@ -90,6 +90,10 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
         focus(to, to == Control::txtBuscar);
         return true;
     }
+    // Enter on "Buscar" presses nothing, as a desktop push button that is
+    // not a dialog's default; a browser would click it.
+    if (control == static_cast<int>(Control::cmdBuscar) && key == u"Enter")
+        return true;
     if (onList) {
         // Space selects the current row, which a single-selection list has
         // selected already; the page must not scroll.
@@ -111,10 +115,13 @@ void WebWindow::input(int control, std::u16string_view inputType, std::u16string
         keys_.input(inputType, data);
 }
 
-void WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCount)
+bool WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCount)
 {
     const bool onBox = control == static_cast<int>(Control::txtBuscar);
     const bool onList = control == static_cast<int>(Control::lstLista);
+    // The middle button pastes the X selection into a text field on Linux
+    // browsers; the box takes text from the keyboard only, as on the desktop.
+    const bool refused = (onBox || pressedInBox_) && button == 1;
     switch (kind) {
     case Mouse::Down:
         // The box gets the release of a press that began in it, wherever
@@ -140,6 +147,7 @@ void WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCou
             events_.cerrarChosen();
         break;
     }
+    return refused;
 }
 
 void WebWindow::userSelects(int row)

@@ -51,7 +51,7 @@ public:
     void input(int control, std::u16string_view inputType, std::u16string_view data);
     // A mouse event on a control (and on a list row, or -1): its button and
     // click count.
-    void mouse(Mouse kind, int control, int row, int button, int clickCount);
+    bool mouse(Mouse kind, int control, int row, int button, int clickCount);
     void listScrolled(double scrollTop);
     // The list's inner height and its rows' height, as laid out.
     void listMeasured(double height, double rowHeight);

@@ -137,7 +137,8 @@ mergeInto(LibraryManager.library, {
     function mouse(kind) {
       return function (e) {
         var t = D.tagOf(e.target);
-        _lexidor_mouse(kind, t[0], t[1], e.button | 0, e.detail | 0);
+        if (_lexidor_mouse(kind, t[0], t[1], e.button | 0, e.detail | 0))
+          e.preventDefault();
       };
     }
     document.addEventListener('keydown', key(1));

@@ -61,9 +61,10 @@ EMSCRIPTEN_KEEPALIVE void lexidor_input(int control, int typeLength, int dataLen
                   all.substr(static_cast<std::size_t>(typeLength)));
 }
 
-EMSCRIPTEN_KEEPALIVE void lexidor_mouse(int kind, int control, int row, int button, int clickCount)
+EMSCRIPTEN_KEEPALIVE int lexidor_mouse(int kind, int control, int row, int button, int clickCount)
 {
-    window->mouse(static_cast<lexidor::WebWindow::Mouse>(kind), control, row, button, clickCount);
+    return window->mouse(static_cast<lexidor::WebWindow::Mouse>(kind), control, row, button, clickCount) ? 1
+                                                                                                         : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void lexidor_list_scrolled(double scrollTop)

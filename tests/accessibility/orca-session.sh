@@ -48,7 +48,7 @@ command -v orca >/dev/null && /usr/bin/python3 -c 'import orca.orca_platform' 2>
     missing="$missing orca"
 command -v speech-dispatcher >/dev/null || missing="$missing speech-dispatcher"
 [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || missing="$missing speech-dispatcher-espeak-ng"
-for tool in dbus-run-session xvfb-run xdotool; do
+for tool in dbus-daemon Xvfb xdotool; do
     command -v $tool >/dev/null || missing="$missing $tool"
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing="$missing python3-pyatspi"
@@ -62,14 +62,12 @@ if [ ! -x "$program" ] && [ -z "${ORCA_SESSION:-}" ]; then
 fi
 
 rm -rf "$work" "$work.orca-debug.txt"
-mkdir -p "$work/home" "$work/cache" "$work/tmp" "$work/config" "$work/data" &&
-    mkdir -p -m 700 "$work/run" || exit 1
+mkdir -p "$work" || exit 1
 trap 'rm -rf "$work"' EXIT
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache \
-    XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
-unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM \
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON SPEECHD_ADDRESS
-timeout -k 5 100 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+unset QT_QPA_PLATFORM QT_LINUX_ACCESSIBILITY_ALWAYS_ON SPEECHD_ADDRESS
+# A desktop session of its own (home, runtime and temporary folders, display,
+# session and accessibility buses), all inside WORKDIR and gone afterwards.
+timeout -k 5 100 bash "$here/../support/private-session.sh" --root "$work" --display --a11y -- \
     bash "$here/orca-session.sh" "$program" "$work" --inside 2>"$work/stderr.txt"
 status=$?
 if [ $status -eq 124 ] || [ $status -eq 137 ]; then

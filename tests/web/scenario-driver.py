@@ -26,6 +26,7 @@ from selenium.webdriver.common.keys import Keys
 # Nothing written beside the sources (no __pycache__ of browser.py).
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from selenium.webdriver.common.actions.mouse_button import MouseButton  # noqa: E402
 from browser import STATE_SCRIPT, Browser, json_string, state_line  # noqa: E402
 
 # WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
@@ -41,17 +42,29 @@ class Unreadable(Exception):
 
 
 def parse(line):
-    """The command on a line, None for a blank line or a comment."""
+    """The command on a line and how many times it runs, None for a blank
+    line or a comment."""
     if line.strip(" \t\r\n\v\f") == "" or line.startswith("#"):
         return None
+    if line.startswith("type "):
+        return ("type", line[5:]), 1
+    # Any other command may end in a repeat count: "key Shift x100".
+    times = 1
+    head, space, last = line.rpartition(" ")
+    if space and last[:1] == "x" and last[1:].isascii() and last[1:].isdigit() and len(last) <= 10 \
+            and int(last[1:]) > 0:
+        times, line = int(last[1:]), head
+    return parse_command(line), times
+
+
+def parse_command(line):
     command, space, argument = line.partition(" ")
-    if command == "type" and space:
-        return ("type", argument)
     if command == "key" and argument in BOX_KEYS:
         return ("key", argument)
     if command == "listkey" and argument in LIST_KEYS:
         return ("listkey", argument)
-    if line in ("release Alt", "click box", "click buscar", "dblclick below", "tab", "shift+tab",
+    if line in ("release Alt", "click box", "rightclick box", "middleclick box", "drag box", "dblclick box",
+                "enter on Buscar", "click buscar", "dblclick below", "tab", "shift+tab",
                 "activate", "restart", "alt+c", "click cerrar", "close"):
         return (line,)
     if command in ("select", "dblclick") and argument.isascii() and argument.isdigit() \
@@ -155,9 +168,26 @@ class WebTarget:
             self.keys_to("lstLista", lambda: self.actions().send_keys(LIST_KEYS[command[1]]).perform())
         elif name == "release Alt":
             self.keys_to("txtBuscar", lambda: self.key_event("keyUp", "Alt", "AltLeft", 18))
-        elif name == "click box":
+        elif name in ("click box", "rightclick box", "middleclick box", "dblclick box", "drag box"):
+            # To the right of the text, where the caret goes to the end.
             box = self.el("txtBuscar")
-            self.actions().move_to_element_with_offset(box, box.size["width"] // 2 - 4, 0).click().perform()
+            at = box.size["width"] // 2 - 4
+            chain = self.actions().move_to_element_with_offset(box, at, 0)
+            if name == "click box":
+                chain.click()
+            elif name == "rightclick box":
+                chain.context_click()
+            elif name == "dblclick box":
+                chain.double_click()
+            elif name == "drag box":
+                # Pressed inside, released outside.
+                chain.click_and_hold().move_by_offset(box.size["width"] // 2 - at + 20, 0).release()
+            else:
+                chain.w3c_actions.pointer_action.pointer_down(MouseButton.MIDDLE).pointer_up(MouseButton.MIDDLE)
+            chain.perform()
+        elif name == "enter on Buscar":
+            self.d.execute_script("document.getElementById('cmdBuscar').focus();")
+            self.actions().send_keys(Keys.RETURN).perform()
         elif name == "click buscar":
             self.actions().click(self.el("cmdBuscar")).perform()
         elif name == "select":
@@ -213,24 +243,26 @@ def run(target, lines, out):
     out.write(state_line(target.state()))
     for number, line in enumerate(lines, start=1):
         try:
-            command = parse(line)
+            parsed = parse(line)
         except Unreadable as why:
             out.write('{"error":%s}\n' % json_string("line %d: %s: %s" % (number, why, line)))
             return 2
-        if command is None:
+        if parsed is None:
             continue
-        if command[0] == "type":
-            target.type_text(command[1])
-        else:
-            target.act(command)
-        if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
-            out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
-            return 2
-        if target.ended:
-            out.write('{"ended":true}\n')
-            return 0
-        out.write(state_line(target.state()))
-        out.flush()
+        command, times = parsed
+        for _ in range(times):
+            if command[0] == "type":
+                target.type_text(command[1])
+            else:
+                target.act(command)
+            if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
+                out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
+                return 2
+            if target.ended:
+                out.write('{"ended":true}\n')
+                return 0
+            out.write(state_line(target.state()))
+            out.flush()
     return 0
 
 

@@ -2,37 +2,32 @@
 # SPDX-License-Identifier: MIT
 # Takes a picture of lexidor.exe under Wine on a virtual X display after
 # typing TEXT (default csn) and Enter with the X keyboard, then ends it with
-# Alt+C. DPI (default 96) is the display's resolution; a prefix is made for
-# one resolution, so give each its own PREFIX.
+# Alt+C. DPI (default 96) is the display's resolution. The prefix is an x11
+# one (tests/win32/wine-run.sh), apart from the tests' headless one; the
+# display is a private session's (tests/support/private-session.sh), gone
+# afterwards.
 # usage: screenshot.sh lexidor.exe OUTPUT.png [PREFIX [TEXT [DPI]]]
 set -eu
 exe=$(realpath "$1")
-output=$2
+output=$(realpath -m "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-prefix=${3:-$PWD/build/wine-prefix-x11}
+prefix=$(realpath -m "${3:-$PWD/build/wine-prefix-x11}")
 text=${4:-csn}
 dpi=${5:-96}
-work=$(mktemp -d)
 
-bash "$here/wine-run.sh" "$prefix" setup x11 "$dpi"
+if [ "${6:-}" != --inside ]; then
+    bash "$here/wine-run.sh" "$prefix" setup x11
+    exec bash "$here/../support/private-session.sh" --display=$((800 * dpi / 96))x$((600 * dpi / 96))x24 -- \
+        bash "$0" "$exe" "$output" "$prefix" "$text" "$dpi" --inside
+fi
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 $((800 * dpi / 96))x$((600 * dpi / 96))x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
     bash "$here/wine-run.sh" "$prefix" stop
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display")
 
-bash "$here/wine-run.sh" "$prefix" run "$exe" &
+bash "$here/wine-run.sh" "$prefix" run --dpi "$dpi" "$exe" &
 program=$!
 
 window=""
