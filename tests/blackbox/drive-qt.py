@@ -49,13 +49,14 @@ def pump(seconds, until=lambda: False):
 
 
 def find_app(pid, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return app
-        time.sleep(0.2)
-    return None
+    # The bus's news (an application added) arrives through the main loop.
+    found = []
+
+    def look():
+        found[:] = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == pid]
+        return bool(found)
+
+    return found[0] if pump(seconds, look) else None
 
 
 def walk(node, depth=0):
@@ -126,7 +127,7 @@ def run(case):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([PROGRAM], env=env)
     try:
-        app = find_app(program.pid, 20)
+        app = find_app(program.pid, 30)
         check(app is not None, f"{case['name']}: the program is on the accessibility bus")
         if app is None:
             return
