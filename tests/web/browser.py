@@ -43,9 +43,13 @@ class Browser:
         runtime = os.path.join(self.profile, "run")
         os.makedirs(home)
         os.makedirs(runtime, mode=0o700)
+        # Its temporary folder holds the profile's lock socket, whose path
+        # must stay under the 107 bytes of a Unix socket however deep the
+        # build tree lies: a short folder in /tmp, gone with the browser.
+        self.tmp = tempfile.mkdtemp(prefix="lexidor-web-", dir="/tmp")
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"),
-                   XDG_RUNTIME_DIR=runtime)
+                   XDG_RUNTIME_DIR=runtime, TMPDIR=self.tmp)
         service = Service(executable_path=CHROMEDRIVER, log_path=os.devnull, env=env)
         self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.set_script_timeout(10)
@@ -93,6 +97,7 @@ class Browser:
             self.driver.quit()
         finally:
             shutil.rmtree(self.profile, ignore_errors=True)
+            shutil.rmtree(self.tmp, ignore_errors=True)
 
 
 def json_string(text):

@@ -11,9 +11,11 @@
 #   orca-page.py lexidor.html WORKDIR
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 PAGE, WORK = os.path.abspath(sys.argv[1]), sys.argv[2]
@@ -82,6 +84,8 @@ def stop():
             browser.wait(10)
         except subprocess.TimeoutExpired:
             browser.kill()
+    if browser:
+        shutil.rmtree(browser_tmp, ignore_errors=True)
     if orca.poll() is None:
         orca.send_signal(signal.SIGTERM)
         try:
@@ -101,12 +105,15 @@ if not wait_for(lambda u: u == "Screen reader on.", 30):
 
 # Chromium as a user runs it, on the display, its accessibility on for the
 # screen reader; the page in an app window of its own.
+# Its temporary folder holds the profile's lock socket, whose path must stay
+# under the 107 bytes of a Unix socket however deep the build tree lies.
+browser_tmp = tempfile.mkdtemp(prefix="lexidor-web-", dir="/tmp")
 browser = subprocess.Popen(
     ["/usr/bin/chromium", "--no-sandbox", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
      "--disable-background-networking", "--disable-component-update", "--disable-sync",
      "--force-renderer-accessibility", "--password-store=basic", "--user-data-dir=" + os.path.join(WORK, "chromium"),
      "--window-size=700,600", "--app=file://" + PAGE],
-    stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "chromium-stderr.txt"), "w"))
+    env=dict(os.environ, TMPDIR=browser_tmp), stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "chromium-stderr.txt"), "w"))
 window = subprocess.run(["xdotool", "search", "--sync", "--name", "Lexidor de Términos"], capture_output=True,
                         text=True, timeout=30).stdout.split()
 if not window:
