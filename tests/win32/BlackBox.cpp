@@ -11,6 +11,7 @@
 //
 //   lexidor-blackbox.exe PROGRAM.exe CASES.txt
 
+#include "Checks.h"
 #include "Utf8.h"
 
 #include <windows.h>
@@ -25,19 +26,9 @@ namespace {
 using lexidor::fromUtf8;
 using lexidor::toUtf8;
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const std::string& what, const std::string& detail = {})
-{
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL %s%s%s\n", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
-    std::fflush(stdout);
-}
+using lexidor::test::check;
+using lexidor::test::failed;
+using lexidor::test::passed;
 
 struct Seen {
     std::u16string text;

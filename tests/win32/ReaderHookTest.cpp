@@ -13,6 +13,7 @@
 // (drive Z:).
 
 #include "Catalogue.h"
+#include "Checks.h"
 #include "FrmLexidor.h"
 #include "Utf8.h"
 
@@ -31,18 +32,9 @@ using namespace lexidor;
 
 constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const std::string& what, const std::string& detail = {})
-{
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL %s%s%s\n", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
-}
+using lexidor::test::check;
+using lexidor::test::failed;
+using lexidor::test::passed;
 
 std::string narrow(const wchar_t* text, std::size_t length)
 {

@@ -13,6 +13,7 @@
 //     must be laid out at it.
 
 #include "Catalogue.h"
+#include "Checks.h"
 #include "FormDescription.h"
 #include "Process.h"
 #include "Utf8.h"
@@ -36,18 +37,9 @@ namespace {
 
 using namespace lexidor;
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const std::string& what, const std::string& detail = {})
-{
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL %s%s%s\n", what.c_str(), detail.empty() ? "" : ": ", detail.c_str());
-}
+using lexidor::test::check;
+using lexidor::test::failed;
+using lexidor::test::passed;
 
 std::u16string windowText(HWND window)
 {
