@@ -48,15 +48,17 @@ def pump(seconds, until=lambda: False):
     return until()
 
 
-def find_app(pid, seconds):
+def find_app(program, seconds):
     # The bus's news (an application added) arrives through the main loop.
+    # A program that has ended will not come: no point waiting for it.
     found = []
 
     def look():
-        found[:] = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == pid]
-        return bool(found)
+        found[:] = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == program.pid]
+        return bool(found) or program.poll() is not None
 
-    return found[0] if pump(seconds, look) else None
+    pump(seconds, look)
+    return found[0] if found else None
 
 
 def walk(node, depth=0):
@@ -127,8 +129,9 @@ def run(case):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     program = subprocess.Popen([PROGRAM], env=env)
     try:
-        app = find_app(program.pid, 30)
-        check(app is not None, f"{case['name']}: the program is on the accessibility bus")
+        app = find_app(program, 30)
+        ended = "" if program.poll() is None else f"it ended with status {program.returncode}"
+        check(app is not None, f"{case['name']}: the program is on the accessibility bus", ended)
         if app is None:
             return
         window = Window(app)

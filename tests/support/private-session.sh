@@ -165,7 +165,10 @@ if [ -n "$display" ]; then
         printf '\377\377\000\000\000\000\000\022MIT-MAGIC-COOKIE-1\000\020'
         head -c 16 /dev/urandom
     } >"$XAUTHORITY"
-    "${mark[@]}" setsid Xvfb -displayfd 3 -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
+    # -noreset: an X server resets when its last client leaves and drops
+    # whoever is connecting at that moment; a probe that opens and closes
+    # the display (libatspi looks for the bus there) would race the program.
+    "${mark[@]}" setsid Xvfb -displayfd 3 -noreset -screen 0 "$display" -nolisten tcp -nolisten unix -auth "$XAUTHORITY" \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
     xvfb=$!
     services="$services $xvfb"
