@@ -8,8 +8,6 @@
 # the focus). Prints one line per row and per check; exits 1 on a failure.
 #   orca-session.py LEXIDOR WORKDIR
 import os
-import re
-import signal
 import subprocess
 import sys
 import time
@@ -17,34 +15,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from orca_tools import check, failures, find_window, finish, Orca, xdotool
+
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
-HERE = os.path.dirname(os.path.abspath(__file__))
-LOG = os.path.join(WORK, "orca-debug.txt")
 NOT_FOUND = "Término no encontrado."
-failures = []
-
-
-def check(ok, what, detail=""):
-    print(("ok: " if ok else "FAIL: ") + what + (f" ({detail})" if detail else ""), flush=True)
-    if not ok:
-        failures.append(what)
-    return ok
-
-
-def log_text():
-    try:
-        with open(LOG, encoding="utf-8", errors="replace") as f:
-            return f.read()
-    except FileNotFoundError:
-        return ""
-
-
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
-
-
-def spoken():
-    """Everything Orca has said so far, in order."""
-    return [m.group(1).strip() for m in SPOKEN.finditer(log_text())]
 
 
 def pump_bus(seconds):
@@ -59,78 +33,24 @@ def pump_bus(seconds):
         time.sleep(0.02)
 
 
-def settle(at_least=0.4, quiet=0.6, limit=10.0):
-    """Waits until Orca has handled what the program raised: its log (written
-    a line at a time) has not grown for `quiet` seconds."""
-    start = time.monotonic()
-    pump_bus(at_least)
-    size, since = -1, time.monotonic()
-    while time.monotonic() - start < limit:
-        now = os.path.getsize(LOG) if os.path.exists(LOG) else 0
-        if now != size:
-            size, since = now, time.monotonic()
-        elif time.monotonic() - since >= quiet:
-            return
-        pump_bus(0.05)
+orca = Orca(WORK, idle=pump_bus)
+spoken, settle, give_up = orca.spoken, orca.settle, orca.give_up
 
-
-def wait_for(utterance, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if utterance in spoken():
-            return True
-        time.sleep(0.1)
-    return False
-
-
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=30)
-
-
-# --- Orca and the program -----------------------------------------------------
-
-# Orca's messages in English, whatever the machine's language.
-orca_env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8")
-orca_env.pop("LANGUAGE", None)
-orca = subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "run-orca.py"), LOG], env=orca_env,
-                        stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "orca-stderr.txt"), "w"))
-app = None
-
-
-def stop():
-    if app and app.poll() is None:
-        app.terminate()
-        app.wait(10)
-    if orca.poll() is None:
-        orca.send_signal(signal.SIGTERM)  # Orca says goodbye and closes its log
-        try:
-            orca.wait(15)
-        except subprocess.TimeoutExpired:
-            orca.kill()
-
-
-def give_up(what):
-    check(False, what)
-    stop()
-    sys.exit(1)
-
-
-if not wait_for("Screen reader on.", 30):
-    give_up("Orca started and spoke (its log: " + LOG + ")")
+if not orca.wait_for(lambda u: u == "Screen reader on.", 30):
+    give_up("Orca started and spoke (its log: " + orca.log + ")")
 
 # As `make run` starts it: the real program, nothing set for accessibility;
 # Qt turns it on because a screen reader runs.
 app_env = dict(os.environ, QT_QPA_PLATFORM="xcb")
-app = subprocess.Popen([PROGRAM], env=app_env, stdout=subprocess.DEVNULL,
-                       stderr=open(os.path.join(WORK, "lexidor-stderr.txt"), "w"))
-window = subprocess.run(["xdotool", "search", "--sync", "--name", "Lexidor de Términos"], capture_output=True,
-                        text=True, timeout=30).stdout.split()
+orca.program = subprocess.Popen([PROGRAM], env=app_env, stdout=subprocess.DEVNULL,
+                                stderr=open(os.path.join(WORK, "lexidor-stderr.txt"), "w"))
+window = find_window("Lexidor de Términos")
 if not window:
     give_up("the window appeared")
 # No window manager runs on the virtual display: the window gets the input
 # focus as a window manager would give it, and Orca finds it active.
 xdotool("windowfocus", "--sync", window[0])
-if not wait_for("Escriba la palabra clave a buscar: text.", 20):
+if not orca.wait_for(lambda u: u == "Escriba la palabra clave a buscar: text.", 20):
     give_up("Orca read the window and the search box on start", "; ".join(spoken()))
 settle()
 
@@ -351,8 +271,7 @@ for row in ROWS:
     if name == "Enter in the box":
         check(box.getState().contains(pyatspi.STATE_FOCUSED), "the lookup left the focus in the search box")
 
-check(any("SPEECH DISPATCHER: Speaking" in line for line in log_text().splitlines()),
+check(any("SPEECH DISPATCHER: Speaking" in line for line in orca.log_text().splitlines()),
       "Orca's speech went through speech-dispatcher")
-stop()
-print(f"{len(failures)} failed", flush=True)
-sys.exit(1 if failures else 0)
+orca.stop()
+finish()

@@ -12,6 +12,7 @@
 //   lexidor-blackbox.exe PROGRAM.exe CASES.txt
 
 #include "Checks.h"
+#include "Program.h"
 #include "Utf8.h"
 
 #include <windows.h>
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,7 +30,9 @@ using lexidor::toUtf8;
 
 using lexidor::test::check;
 using lexidor::test::failed;
+using lexidor::test::keyInput;
 using lexidor::test::passed;
+using lexidor::test::programWindow;
 
 struct Seen {
     std::u16string text;
@@ -92,7 +96,7 @@ std::u16string textOf(HWND window)
 }
 
 // The running program's window and controls, found as any other program
-// finds them: by caption and process, then by class; the definition is the
+// finds them: by class and process, then the controls by class; the definition is the
 // label that is not the prompt (and has a size: an announcer has none).
 struct Window {
     DWORD process = 0, thread = 0;
@@ -100,16 +104,8 @@ struct Window {
 
     bool find()
     {
-        const wchar_t* caption = L"Lexidor de Términos";
-        for (HWND w = FindWindowExW(nullptr, nullptr, nullptr, caption); w;
-             w = FindWindowExW(nullptr, w, nullptr, caption)) {
-            DWORD pid = 0;
-            const DWORD tid = GetWindowThreadProcessId(w, &pid);
-            if (pid == process && IsWindowVisible(w)) {
-                frame = w;
-                thread = tid;
-            }
-        }
+        frame = programWindow(process);
+        thread = frame ? GetWindowThreadProcessId(frame, nullptr) : 0;
         if (!frame)
             return false;
         box = FindWindowExW(frame, nullptr, L"Edit", nullptr);
@@ -139,25 +135,16 @@ struct Window {
     }
 };
 
+// Sent, and a moment for the program to take it.
 void send(std::vector<INPUT> inputs)
 {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    lexidor::test::sendInputs(std::move(inputs));
     Sleep(30);
-}
-
-INPUT key(WORD vk, bool up)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
 }
 
 void press(WORD vk)
 {
-    send({key(vk, false), key(vk, true)});
+    send({keyInput(vk, false), keyInput(vk, true)});
 }
 
 // Each character as the key that makes it, with Shift when it needs it.
@@ -167,7 +154,8 @@ void typeText(const std::u16string& text)
         const SHORT made = VkKeyScanW(static_cast<wchar_t>(c));
         const WORD vk = LOBYTE(made);
         if (HIBYTE(made) & 1)
-            send({key(VK_SHIFT, false), key(vk, false), key(vk, true), key(VK_SHIFT, true)});
+            send({keyInput(VK_SHIFT, false), keyInput(vk, false), keyInput(vk, true),
+                  keyInput(VK_SHIFT, true)});
         else
             press(vk);
     }
@@ -228,12 +216,8 @@ Seen settle(const Window& w, const Seen& want)
 
 void run(const wchar_t* program, const Case& c)
 {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
-    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    if (!lexidor::test::startProgram(program, started)) {
         check(false, c.name + ": the program starts", std::to_string(GetLastError()));
         return;
     }
@@ -254,17 +238,12 @@ void run(const wchar_t* program, const Case& c)
         check(got.definition == c.want.definition, c.name + ": definition", toUtf8(got.definition));
         check(got.focus == c.want.focus, c.name + ": focus", toUtf8(got.focus));
 
-        send({key(VK_MENU, false), key('C', false), key('C', true), key(VK_MENU, true)});
+        send({keyInput(VK_MENU, false), keyInput('C', false), keyInput('C', true), keyInput(VK_MENU, true)});
     }
-    const bool ended = WaitForSingleObject(started.hProcess, 10000) == WAIT_OBJECT_0;
     DWORD status = 0;
-    GetExitCodeProcess(started.hProcess, &status);
+    const bool ended = lexidor::test::waitForEnd(started, status);
     check(ended && status == 0, c.name + ": Alt+C ends the program",
           ended ? "status " + std::to_string(status) : "still running after 10 s");
-    if (!ended)
-        TerminateProcess(started.hProcess, 1);
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
 }
 
 } // namespace

@@ -9,12 +9,12 @@
 // the definition's object carries the definition, or, when nothing is found,
 // an object carries "Término no encontrado.".
 // Prints each row and each failed check, then "N passed, N failed"; exits 1
-// on a failure. A path starting with "/" is taken as a Unix path under Wine
-// (drive Z:).
+// on a failure.
 
 #include "Catalogue.h"
 #include "Checks.h"
 #include "FrmLexidor.h"
+#include "Program.h"
 #include "Utf8.h"
 
 #include <objbase.h>
@@ -114,14 +114,7 @@ void pump(DWORD quietMs = 400, DWORD limitMs = 5000)
 
 void press(WORD key)
 {
-    INPUT input[2] = {};
-    for (INPUT& i : input) {
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = key;
-        i.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    }
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    lexidor::test::sendKey(key);
     pump(50, 500);
 }
 
@@ -144,18 +137,6 @@ bool raised(DWORD event, const char* kind)
             return true;
     }
     return false;
-}
-
-HWND findWindow(DWORD process)
-{
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"LexidorForm", nullptr); w;
-         w = FindWindowExW(nullptr, w, L"LexidorForm", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == process)
-            return w;
-    }
-    return nullptr;
 }
 
 std::string focusedKind(HWND window)
@@ -198,16 +179,6 @@ struct Row {
     std::function<bool()> done;
 };
 
-std::wstring windowsPath(const char* path)
-{
-    std::string p = path;
-    if (!p.empty() && p.front() == '/')
-        p = "Z:" + p;
-    for (char& c : p)
-        c = c == '/' ? '\\' : c;
-    return std::wstring(p.begin(), p.end());
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -218,12 +189,9 @@ int main(int argc, char** argv)
     }
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    std::wstring command = L"\"" + windowsPath(argv[1]) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION program{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                        &startup, &program)) {
+    const std::u16string path = fromUtf8(argv[1]);
+    if (!lexidor::test::startProgram(std::wstring(path.begin(), path.end()), program, CREATE_SUSPENDED)) {
         std::printf("FAIL the program starts: %s (error %lu)\n0 passed, 1 failed\n", argv[1],
                     static_cast<unsigned long>(GetLastError()));
         return 1;
@@ -239,7 +207,7 @@ int main(int argc, char** argv)
     HWND window = nullptr;
     for (int i = 0; i < 100 && !window; ++i) {
         pump(50, 100);
-        window = findWindow(programId);
+        window = lexidor::test::programWindow(programId);
     }
     check(window != nullptr, "the program's window appeared");
     if (window) {
@@ -332,14 +300,10 @@ int main(int argc, char** argv)
         }
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    if (WaitForSingleObject(program.hProcess, 10000) != WAIT_OBJECT_0) {
-        check(false, "the program ends when its window is closed");
-        TerminateProcess(program.hProcess, 1);
-    }
+    DWORD status = 0;
+    check(lexidor::test::waitForEnd(program, status), "the program ends when its window is closed");
     if (hook)
         UnhookWinEvent(hook);
-    CloseHandle(program.hThread);
-    CloseHandle(program.hProcess);
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The shipped program seen from a second Windows process, as the tests that
+// drive it from outside need it (BlackBox.cpp, ReaderHookTest.cpp): started
+// and ended, its window found by class and process, keys sent through the
+// system's own input (SendInput reaches the program's message loop, as a
+// user's keyboard does).
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace lexidor::test {
+
+// A path starting with "/" is taken as a Unix path under Wine (drive Z:).
+inline std::wstring windowsPath(const std::wstring& path)
+{
+    std::wstring p = !path.empty() && path.front() == L'/' ? L"Z:" + path : path;
+    for (wchar_t& c : p)
+        c = c == L'/' ? L'\\' : c;
+    return p;
+}
+
+// Starts PROGRAM (with `flags`, e.g. CREATE_SUSPENDED); false when it cannot.
+inline bool startProgram(const std::wstring& program, PROCESS_INFORMATION& started, DWORD flags = 0)
+{
+    std::wstring commandLine = L"\"" + windowsPath(program) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    started = {};
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr,
+                          &startup, &started) != 0;
+}
+
+// Waits up to ten seconds for the program to end (then ends it); true when
+// it ended by itself. Its exit status goes to `status`.
+inline bool waitForEnd(PROCESS_INFORMATION& started, DWORD& status)
+{
+    const bool ended = WaitForSingleObject(started.hProcess, 10000) == WAIT_OBJECT_0;
+    status = 0;
+    GetExitCodeProcess(started.hProcess, &status);
+    if (!ended)
+        TerminateProcess(started.hProcess, 1);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return ended;
+}
+
+// The program's main window: its class, owned by PROCESS, shown.
+inline HWND programWindow(DWORD process)
+{
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"LexidorForm", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"LexidorForm", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process && IsWindowVisible(w))
+            return w;
+    }
+    return nullptr;
+}
+
+inline INPUT keyInput(WORD vk, bool up)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+inline void sendInputs(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// A key pressed and released.
+inline void sendKey(WORD vk)
+{
+    sendInputs({keyInput(vk, false), keyInput(vk, true)});
+}
+
+} // namespace lexidor::test
