@@ -63,10 +63,7 @@ if [ -f "$build/CMakeCache.txt" ] && [ -d "$build/Testing" ]; then
         prefix_bytes=$(du_bytes "$prefix")
         tree="\`$build/\` after \`make test\`: $(mb "$tree_bytes"), $(mb "$prefix_bytes") of it the Wine prefix."
     else
-        # No prefix here (Wine could not run): most of one is the copy of
-        # Wine's 32-bit Windows libraries that wineboot puts into it.
-        prefix_bytes=$(du_bytes /usr/lib/i386-linux-gnu/wine/i386-windows)
-        tree="\`$build/\` after \`make test\`: $(mb $((tree_bytes + prefix_bytes))), about $(mb "$prefix_bytes") of it the Wine prefix (estimated: Wine could not run where this was measured)."
+        tree="\`$build/\` after \`make test\`: $(mb "$tree_bytes"), without a Wine prefix (Wine could not run where this was measured)."
     fi
 fi
 

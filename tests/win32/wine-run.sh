@@ -71,6 +71,25 @@ make_home() { mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$T
 
 ready=$prefix/.lexidor-ready
 
+# Wine fills a new prefix with copies of its own programs and libraries
+# (about 630 MB for a 64-bit one). Each copy that is the same as Wine's file
+# becomes a link to it: Wine loads them as before and the prefix keeps only
+# what is its own (a few MB).
+link_builtins() {
+    local file name lib
+    find "$prefix/drive_c" -type f -size +0 \( -name '*.dll' -o -name '*.exe' -o -name '*.drv' -o -name '*.sys' \
+        -o -name '*.ocx' -o -name '*.cpl' -o -name '*.acm' -o -name '*.ax' -o -name '*.tlb' -o -name '*.ds' \) |
+        while IFS= read -r file; do
+            name=${file##*/}
+            for lib in /usr/lib/*/wine/*-windows/"$name"; do
+                if [ -f "$lib" ] && cmp -s "$file" "$lib"; then
+                    ln -sf "$lib" "$file"
+                    break
+                fi
+            done
+        done
+}
+
 setup() {
     mode=${1:-headless}
     want="$mode $WINEARCH"
@@ -89,6 +108,7 @@ setup() {
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null /f >/dev/null 2>&1
     fi
     wineserver -w
+    link_builtins
     fonts=$prefix/drive_c/windows/Fonts
     mkdir -p "$fonts"
     for font in /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf; do
