@@ -152,9 +152,19 @@ windows: $(BUILD)/CMakeCache.txt
 	@$(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows
 	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"
 
+# Where this machine cannot execute 32-bit programs, the pictures are of the
+# x86_64 build of the same sources, in a 64-bit prefix.
 screenshot-windows: windows
-	bash tests/win32/screenshot.sh $(WIN32_BUILD)/src/win32/lexidor.exe docs/lexidor-windows.png \
-	    $(abspath $(BUILD))/wine-prefix-x11
+	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then \
+	    exe=$(WIN32_BUILD)/src/win32/lexidor.exe arch=win32; \
+	else \
+	    $(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows_x86_64 || exit 1; \
+	    exe=$(BUILD)/win64/src/win32/lexidor.exe arch=win64; \
+	fi; \
+	for dpi in 96 144; do \
+	    out=docs/lexidor-windows.png; [ $$dpi = 96 ] || out=docs/lexidor-windows-150.png; \
+	    WINEARCH=$$arch bash tests/win32/screenshot.sh $$exe $$out $(abspath $(BUILD))/wine-prefix-x11 csn $$dpi || exit 1; \
+	done
 
 # Start-up and memory against a bare Qt window, key steps on the fake and on
 # the real widgets, and lexidor.exe when $(WIN32_BUILD) holds one (make windows): prints the
