@@ -87,20 +87,31 @@ if [ -f "$exe" ]; then
     size=$(stat -c %s "$work/lexidor.exe")
     built=$(date -u -r "$exe" '+%Y-%m-%d %H:%M UTC')
     exe_line=$(awk -v s="$size" -v b="$built" -v d="$(basename "$win32_build")/" 'BEGIN { printf "| `lexidor.exe` (%s, built %s), stripped, under 200 KB | %.1f KB (%d bytes) | %s |", d, b, s / 1024, s, (s < 200 * 1024 ? "✓" : "✗") }')
-    if command -v wine >/dev/null && command -v i686-w64-mingw32-gcc >/dev/null; then
-        echo "run-bench: lexidor.exe against a bare Win32 window, under Wine" >&2
-        i686-w64-mingw32-gcc -O2 -s -mwindows -o "$work/bare-win32-window.exe" "$here/BareWin32Window.c"
+    # Where this machine cannot execute 32-bit programs, the x86_64 build of
+    # the same sources (the Windows test tree) runs in a 64-bit prefix.
+    wine_cc=i686-w64-mingw32-gcc wine_loader=wine wine_arch=win32 wine_exe=$exe wine_note=""
+    if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        wine_cc=x86_64-w64-mingw32-gcc wine_arch=win64 wine_exe=$(dirname "$win32_build")/win64/src/win32/lexidor.exe
+        wine_loader=$(command -v wine64 || echo /usr/lib/wine/wine64)
+        wine_note="The x86_64 build of the same sources (\`build/win64/\`) in a 64-bit prefix: this machine cannot execute 32-bit programs, so the shipped 32-bit \`lexidor.exe\` is not run here."
+    fi
+    if command -v "$wine_loader" >/dev/null && command -v "$wine_cc" >/dev/null && [ -f "$wine_exe" ]; then
+        echo "run-bench: lexidor.exe against a bare Win32 window, under Wine ($wine_arch)" >&2
+        "$wine_cc" -O2 -s -mwindows -o "$work/bare-win32-window.exe" "$here/BareWin32Window.c"
         # A prefix of its own, and a home: nothing is written outside $work.
-        export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEDEBUG=-all \
+        export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEARCH=$wine_arch WINEDEBUG=-all \
             WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" HOME=$work/home TMPDIR=$work/tmp
         mkdir -p "$HOME" "$TMPDIR"
-        wineboot -i >/dev/null 2>&1 || true
-        printf '#!/bin/sh\nexec wine "%s"\n' "$work/bare-win32-window.exe" > "$work/bare-win32"
-        printf '#!/bin/sh\nexec wine "%s"\n' "$exe" > "$work/lexidor-exe"
+        "$wine_loader" wineboot -i >/dev/null 2>&1 || true
+        printf '#!/bin/sh\nexec "%s" "%s"\n' "$wine_loader" "$work/bare-win32-window.exe" > "$work/bare-win32"
+        printf '#!/bin/sh\nexec "%s" "%s"\n' "$wine_loader" "$wine_exe" > "$work/lexidor-exe"
         chmod +x "$work/bare-win32" "$work/lexidor-exe"
         if "$bench/lexidor-startup-bench" -n "$runs" -t 60 \
                "bare Win32 window (Wine)=$work/bare-win32" "lexidor.exe (Wine)=$work/lexidor-exe" > "$work/wine.md"; then
             wine_md=$(cat "$work/wine.md")
+            [ -n "$wine_note" ] && wine_md="$wine_md
+
+$wine_note"
         else
             wine_md="(the Wine runs failed; see the messages above)"
         fi

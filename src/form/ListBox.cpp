@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ListBox.h"
 
+#include "TermCompare.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -30,6 +32,17 @@ void ListBox::SetListIndex(int row)
 std::u16string_view ListBox::Text() const
 {
     return selected_ < 0 ? std::u16string_view{} : row(selected_);
+}
+
+int ListBox::rowStartingWith(char16_t c) const
+{
+    const int count = ListCount();
+    for (int step = 1; step <= count; ++step) {
+        const int i = (selected_ + step + count) % count;
+        if (!row(i).empty() && foldCase(row(i).front()) == foldCase(c))
+            return i;
+    }
+    return -1;
 }
 
 void ListBox::shown(int selectedRow, int topRow)

@@ -38,6 +38,12 @@ public:
     // How many times the logic asked for a row outside the list.
     int rowsRefused() const { return rowsRefused_; }
 
+    // The row a character typed in the list moves to, as a list box does
+    // it: the next row after the selected one (the first, with none
+    // selected) that begins with the character, letter case ignored, round
+    // the end; -1 when no row begins with it.
+    int rowStartingWith(char16_t c) const;
+
     // The user changed the list directly and the toolkit drew it: its
     // selection (-1 for none) and its top row, as shown.
     void shown(int selectedRow, int topRow);

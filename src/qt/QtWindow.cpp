@@ -200,7 +200,9 @@ void QtWindow::createControls(QWidget* client)
 
 void QtWindow::createList(QWidget* client)
 {
-    lstLista_ = new TermList(client);
+    auto* list = new TermList(client);
+    list->rowStartingWith = [this](char16_t c) { return events_.list().rowStartingWith(c); };
+    lstLista_ = list;
     lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstLista_->setDragEnabled(false);

@@ -105,6 +105,14 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
             userSelects(*to);
             return true;
         }
+        // A character moves to the next row that begins with it, as in a
+        // desktop list box.
+        const auto typed = web::singleCharacter(key);
+        if (typed && *typed > u' ' && *typed < 0x10000 && (modifiers & (kAlt | kCtrl | kMeta)) == 0) {
+            if (const int row = list.rowStartingWith(static_cast<char16_t>(*typed)); row >= 0)
+                userSelects(row);
+            return true;
+        }
     }
     return false;
 }

@@ -116,6 +116,10 @@ private:
         case K::End:
             w_->selectRow(kRowCount - 1);
             return w_->listKey(vk::End);
+        case K::Letter:
+            if (const int to = w_->events.list().rowStartingWith(static_cast<char16_t>(c.letter)); to >= 0)
+                w_->selectRow(to);
+            return w_->listKey(vk::ofCharacter(static_cast<char16_t>(c.letter)));
         }
     }
 

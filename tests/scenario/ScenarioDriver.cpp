@@ -84,6 +84,8 @@ Qt::Key qtKey(scenario::ListKey key)
         return Qt::Key_Home;
     case K::End:
         return Qt::Key_End;
+    case K::Letter:
+        break;
     }
     return Qt::Key_unknown;
 }
@@ -116,7 +118,13 @@ private:
         const bool keypad = c.key == scenario::BoxKey::KeypadEnter;
         QTest::keyClick(box(), qtKey(c.key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
     }
-    void operator()(const scenario::PressListKey& c) { QTest::keyClick(list(), qtKey(c.key)); }
+    void operator()(const scenario::PressListKey& c)
+    {
+        if (c.key == scenario::ListKey::Letter)
+            QTest::keyClick(list(), static_cast<char>(c.letter - 'A' + 'a'));
+        else
+            QTest::keyClick(list(), qtKey(c.key));
+    }
     void operator()(const scenario::ReleaseAlt&) { QTest::keyRelease(box(), Qt::Key_Alt); }
     // In the box, to the right of its text.
     QPoint inBox() const { return {box()->width() - 4, box()->height() / 2}; }

@@ -110,6 +110,8 @@ std::optional<Command> command(std::string_view line, int rows)
     if (name == "listkey") {
         if (const auto key = keyNamed(kListKeys, argument))
             return PressListKey{*key};
+        if (argument.size() == 1 && argument[0] >= 'A' && argument[0] <= 'Z')
+            return PressListKey{ListKey::Letter, argument[0]};
     }
     if (name == "select" || name == "dblclick") {
         if (const auto row = rowNumber(argument, rows)) {

@@ -36,7 +36,7 @@ std::string errorLine(std::u16string_view message);
 inline constexpr std::string_view kEndedLine = "{\"ended\":true}\n";
 
 enum class BoxKey { Enter, KeypadEnter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
-enum class ListKey { Enter, Space, Up, Down, Home, End };
+enum class ListKey { Enter, Space, Up, Down, Home, End, Letter };
 
 struct Type {
     std::u16string text;
@@ -46,6 +46,7 @@ struct PressBoxKey {
 };
 struct PressListKey {
     ListKey key;
+    char letter = 0; // for Letter: the key of that letter, A to Z (typed without Shift)
 };
 struct ReleaseAlt {}; // only the release reaches the box, as after Alt+Tab back
 enum class Button { Left, Right, Middle };

@@ -61,7 +61,7 @@ def parse_command(line):
     command, space, argument = line.partition(" ")
     if command == "key" and argument in BOX_KEYS:
         return ("key", argument)
-    if command == "listkey" and argument in LIST_KEYS:
+    if command == "listkey" and (argument in LIST_KEYS or (len(argument) == 1 and "A" <= argument <= "Z")):
         return ("listkey", argument)
     if line in ("release Alt", "click box", "rightclick box", "middleclick box", "drag box", "dblclick box",
                 "enter on Buscar", "click buscar", "dblclick below", "tab", "shift+tab",
@@ -165,7 +165,8 @@ class WebTarget:
         if name == "key":
             self.press_box_key(command[1])
         elif name == "listkey":
-            self.keys_to("lstLista", lambda: self.actions().send_keys(LIST_KEYS[command[1]]).perform())
+            key = LIST_KEYS.get(command[1], command[1].lower())
+            self.keys_to("lstLista", lambda: self.actions().send_keys(key).perform())
         elif name == "release Alt":
             self.keys_to("txtBuscar", lambda: self.key_event("keyUp", "Alt", "AltLeft", 18))
         elif name in ("click box", "rightclick box", "middleclick box", "dblclick box", "drag box"):

@@ -94,6 +94,8 @@ Key win32Key(scenario::ListKey key)
         return {VK_HOME, 0, true};
     case K::End:
         return {VK_END, 0, true};
+    case K::Letter:
+        break;
     }
     return {0, 0, false};
 }
@@ -177,7 +179,8 @@ private:
     }
     void operator()(const scenario::PressListKey& c)
     {
-        pressKey(control(Control::lstLista), win32Key(c.key));
+        const Key letter{static_cast<WORD>(c.letter), static_cast<wchar_t>(c.letter - 'A' + 'a'), false};
+        pressKey(control(Control::lstLista), c.key == scenario::ListKey::Letter ? letter : win32Key(c.key));
     }
     void operator()(const scenario::ReleaseAlt&);
     void operator()(const scenario::ClickBox& c) { clickBox(false, win32Button(c.button)); }
