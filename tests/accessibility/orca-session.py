@@ -15,7 +15,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from orca_tools import check, failures, find_window, finish, Orca, xdotool
+from orca_tools import check, failures, finish, focus_window, Orca, xdotool
 
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
 NOT_FOUND = "Término no encontrado."
@@ -44,12 +44,10 @@ if not orca.wait_for(lambda u: u == "Screen reader on.", 30):
 app_env = dict(os.environ, QT_QPA_PLATFORM="xcb")
 orca.program = subprocess.Popen([PROGRAM], env=app_env, stdout=subprocess.DEVNULL,
                                 stderr=open(os.path.join(WORK, "lexidor-stderr.txt"), "w"))
-window = find_window("Lexidor de Términos")
-if not window:
-    give_up("the window appeared")
-# No window manager runs on the virtual display: the window gets the input
-# focus as a window manager would give it, and Orca finds it active.
-xdotool("windowfocus", "--sync", window[0])
+# The window gets the input focus as a window manager would give it, and
+# Orca finds it active.
+if not focus_window("Lexidor de Términos"):
+    give_up("the window appeared and took the focus")
 if not orca.wait_for(lambda u: u == "Escriba la palabra clave a buscar: text.", 20):
     give_up("Orca read the window and the search box on start", "; ".join(spoken()))
 settle()

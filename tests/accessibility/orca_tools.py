@@ -32,13 +32,24 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=30)
 
 
-def find_window(name, seconds=30):
-    """The X windows named `name`, once one has appeared (none after `seconds`)."""
-    try:
-        return subprocess.run(["xdotool", "search", "--sync", "--name", name], capture_output=True, text=True,
-                              timeout=seconds).stdout.split()
-    except subprocess.TimeoutExpired:
-        return []
+def focus_window(name, seconds=30):
+    """Gives the input focus to the shown window named `name`, as a window
+    manager would (none runs on the virtual display), once it has appeared;
+    returns it, or None after `seconds`. A browser names more than one
+    window so while it starts, and some go before they can take the focus."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True,
+                               text=True, timeout=10).stdout.split()
+        for window in reversed(found):
+            try:
+                if subprocess.run(["xdotool", "windowfocus", "--sync", window], capture_output=True,
+                                  timeout=5).returncode == 0:
+                    return window
+            except subprocess.TimeoutExpired:
+                pass
+        time.sleep(0.2)
+    return None
 
 
 class Orca:

@@ -17,7 +17,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
-from orca_tools import check, find_window, finish, Orca, xdotool  # noqa: E402
+from orca_tools import check, finish, focus_window, Orca, xdotool  # noqa: E402
 
 PAGE, WORK = os.path.abspath(sys.argv[1]), sys.argv[2]
 CSN = "CSN: Consejo de Seguridad Nuclear."
@@ -42,10 +42,8 @@ orca.program = browser = subprocess.Popen(
      "--force-renderer-accessibility", "--password-store=basic", "--user-data-dir=" + os.path.join(WORK, "chromium"),
      "--window-size=700,600", "--app=file://" + PAGE],
     env=dict(os.environ, TMPDIR=browser_tmp), stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "chromium-stderr.txt"), "w"))
-window = find_window("Lexidor de Términos")
-if not window:
-    give_up("Chromium's window with the page appeared")
-xdotool("windowfocus", "--sync", window[-1])
+if not focus_window("Lexidor de Términos"):
+    give_up("Chromium's window with the page appeared and took the focus")
 if not orca.wait_for(lambda u: "Palabra clave" in u, 20):
     give_up("Orca read the page and its search box on start", " / ".join(spoken()))
 settle(at_least=0, quiet=0.8)
