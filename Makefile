@@ -17,11 +17,12 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-de
 
 # The web edition (`make web`): one self-contained page, built by Debian's
 # emscripten in a tree of its own; its tests run it in Debian's headless
-# Chromium through Debian's Selenium. emscripten's tools are Python and
-# node scripts: Debian's python3 first on PATH, Debian's node modules.
+# Chromium and in WebKitGTK (Safari's engine) through Debian's Selenium.
+# emscripten's tools are Python and node scripts: Debian's python3 first on
+# PATH, Debian's node modules.
 WEB_BUILD ?= build-web
 WEB_PACKAGES := cmake make emscripten
-WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium fonts-liberation2
+WEB_TEST_PACKAGES := chromium chromium-driver webkit2gtk-driver python3-selenium fonts-liberation2
 EMSCRIPTEN_ENV := env PATH=/usr/bin:$$PATH NODE_PATH=/usr/share/nodejs
 WEB_PAGE := $(abspath $(WEB_BUILD))/lexidor.html
 

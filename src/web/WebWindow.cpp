@@ -129,20 +129,21 @@ bool WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCou
     const bool onList = control == static_cast<int>(Control::lstLista);
     // The middle button pastes the X selection into a text field on Linux
     // browsers; the box takes text from the keyboard only, as on the desktop.
-    const bool refused = (onBox || pressedInBox_) && button == 1;
+    const bool refused = (onBox || boxPress_) && button == 1;
     switch (kind) {
     case Mouse::Down:
         // The box gets the release of a press that began in it, wherever
-        // the pointer is by then, as a captured mouse does.
-        pressedInBox_ = onBox;
+        // the pointer is by then, as a captured mouse does; a click is the
+        // press and release of one button, so the press says which.
+        boxPress_ = onBox ? std::optional(buttonOf(button)) : std::nullopt;
         if (onBox && clickCount >= 2 && clickCount % 2 == 0)
             events_.boxDoubleClicked();
         if (onList && row >= 0 && button == 0 && !events_.hasEnded())
             userSelects(row);
         break;
     case Mouse::Up:
-        if (std::exchange(pressedInBox_, false))
-            events_.boxButtonReleased(buttonOf(button), onBox);
+        if (const auto pressed = std::exchange(boxPress_, std::nullopt))
+            events_.boxButtonReleased(*pressed, onBox);
         break;
     case Mouse::DoubleClick:
         if (onList)

@@ -21,6 +21,7 @@
 #include "WebKeys.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,7 +92,7 @@ private:
     std::u16string caption_;
     std::u16string announced_;
     std::u16string currentDir_;
-    bool pressedInBox_ = false;
+    std::optional<MouseButton> boxPress_; // the button pressed in the box, until released
 };
 
 } // namespace lexidor

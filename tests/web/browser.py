@@ -4,6 +4,11 @@
 # profile inside the build tree, nothing reached on the network. The page
 # opens from disk in a tab of its own, so that the tests can close it and
 # go on (the first tab stays as the session's home).
+#
+# engine="webkit": WebKit, Safari's engine, instead: Debian's WebKitGTK
+# (webkit2gtk-driver, its MiniBrowser driven by WebKitWebDriver) on the
+# display it is given (tests/support/private-session.sh), whose home and
+# folders it uses; no DevTools there, so no phone emulation either.
 import os
 import shutil
 import tempfile
@@ -13,6 +18,8 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 CHROMIUM = "/usr/bin/chromium"
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+WEBKIT_DRIVER = "/usr/bin/WebKitWebDriver"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
          "--disable-component-update", "--disable-sync", "--no-first-run", "--no-default-browser-check",
@@ -24,8 +31,22 @@ DESKTOP_WINDOW = (800, 640)
 
 
 class Browser:
-    def __init__(self, page, profile_root, phone=False, logs=False):
+    def __init__(self, page, profile_root, phone=False, logs=False, engine="chromium"):
         self.url = "file://" + os.path.abspath(page)
+        self.engine = engine
+        self.phone = phone
+        self.tab = None
+        self.profile = self.tmp = None
+        if engine == "webkit":
+            options = webdriver.WebKitGTKOptions()
+            options.binary_location = MINIBROWSER
+            options.add_argument("--automation")
+            self.driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options,
+                                              service_log_path=os.devnull)
+            self.driver.set_window_size(*DESKTOP_WINDOW)
+            self.driver.set_script_timeout(10)
+            self.home = self.driver.current_window_handle
+            return
         os.makedirs(profile_root, exist_ok=True)
         self.profile = tempfile.mkdtemp(prefix="chromium-", dir=profile_root)
         options = webdriver.ChromeOptions()
@@ -54,8 +75,9 @@ class Browser:
         self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.set_script_timeout(10)
         self.home = self.driver.current_window_handle
-        self.phone = phone
-        self.tab = None
+
+    def new_page_kind(self):
+        return "window" if self.engine == "webkit" else "tab"
 
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
@@ -64,7 +86,9 @@ class Browser:
     # the tab before the page loads. Waits until the program has started
     # (the box has the focus).
     def open(self, prepare=None):
-        self.driver.switch_to.new_window("tab")
+        # WebKit draws only the tab in front (a page in a background tab gets
+        # no animation frames): a window of its own there.
+        self.driver.switch_to.new_window(self.new_page_kind())
         self.tab = self.driver.current_window_handle
         if self.phone:
             self.cdp("Emulation.setDeviceMetricsOverride", PHONE)
@@ -96,8 +120,9 @@ class Browser:
         try:
             self.driver.quit()
         finally:
-            shutil.rmtree(self.profile, ignore_errors=True)
-            shutil.rmtree(self.tmp, ignore_errors=True)
+            for folder in (self.profile, self.tmp):
+                if folder:
+                    shutil.rmtree(folder, ignore_errors=True)
 
 
 def json_string(text):

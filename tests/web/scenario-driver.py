@@ -12,11 +12,18 @@
 # fresh Chromium profiles go), LEXIDOR_WEB_MODE: "keys" (a desktop keyboard)
 # or "229", typing as a phone's keyboard types: each character and Backspace
 # an input event between a key press and release that say only keyCode 229,
-# key "Unidentified".
+# key "Unidentified". LEXIDOR_WEB_ENGINE=webkit: the same in WebKit (see
+# browser.py), desktop keyboard only. WebKit's WebDriver types neither
+# capitals nor letters outside ASCII, and sends no Caps Lock nor the release
+# of Alt alone: those key events come from the page's script there, with
+# the character inserted as typing inserts it. It also counts two clicks
+# in a row as a double-click however far apart in the script, so a click
+# waits out the double-click time after the one before.
 import difflib
 import io
 import os
 import sys
+import time
 
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -80,6 +87,7 @@ class WebTarget:
         self.keycode229 = keycode229
         self.ended = False
         self.last = None
+        self.last_click = 0.0
         self.b.open()
 
     def el(self, name):
@@ -100,6 +108,14 @@ class WebTarget:
         return self.last if self.last is not None else self.settle()
 
     def key_event(self, kind, key, code="", key_code=0, text=None):
+        if self.b.engine == "webkit":
+            self.d.execute_script("""
+                const [type, key, code, keyCode] = arguments;
+                const e = new KeyboardEvent(type, {key, code, bubbles: true, cancelable: true});
+                Object.defineProperty(e, 'keyCode', {get: () => keyCode});
+                (document.activeElement || document.body).dispatchEvent(e);""",
+                                  "keyup" if kind == "keyUp" else "keydown", key, code, key_code)
+            return
         params = {"type": kind, "key": key, "code": code, "windowsVirtualKeyCode": key_code,
                   "nativeVirtualKeyCode": key_code}
         if text is not None:
@@ -125,9 +141,25 @@ class WebTarget:
         return self.d.execute_script(
             "return !document.getElementById('frmLexidor') && !!document.getElementById('ended')")
 
+    # A character as the page's script types it: its key pressed, the
+    # character inserted at the caret (the input event), its key released.
+    def script_types(self, ch):
+        self.d.execute_script("""
+            const ch = arguments[0], box = document.activeElement;
+            const key = type => box.dispatchEvent(new KeyboardEvent(type, {key: ch, bubbles: true, cancelable: true}));
+            if (key('keydown')) document.execCommand('insertText', false, ch);
+            key('keyup');""", ch)
+
     # Each character pressed, typed and released, one after the other.
     def type_text(self, text):
         def send():
+            if self.b.engine == "webkit":
+                for ch in text:
+                    if ch.isascii() and not ch.isupper():
+                        self.actions().send_keys(ch).perform()
+                    else:
+                        self.script_types(ch)
+                return
             if not self.keycode229:
                 self.actions().send_keys(text).perform()
                 return
@@ -160,8 +192,18 @@ class WebTarget:
             "document.getElementById('lstLista-' + arguments[0]).scrollIntoView({block: 'nearest'});"
             "requestAnimationFrame(arguments[1]);", row)
 
+    # Clicks far apart in time, where the browser would join them into a
+    # double-click whatever the script says (WebKit).
+    def before_click(self):
+        if self.b.engine == "webkit":
+            time.sleep(max(0.0, self.last_click + 0.6 - time.monotonic()))
+            self.last_click = time.monotonic()
+
     def act(self, command):
         name = command[0]
+        if name in ("click box", "rightclick box", "middleclick box", "dblclick box", "drag box", "click buscar",
+                    "select", "dblclick", "dblclick below", "click cerrar"):
+            self.before_click()
         if name == "key":
             self.press_box_key(command[1])
         elif name == "listkey":
@@ -216,7 +258,7 @@ class WebTarget:
                 self.actions().key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
         elif name == "activate":
             # Another tab comes to the front, then this one again.
-            self.d.switch_to.new_window("tab")
+            self.d.switch_to.new_window(self.b.new_page_kind())
             self.d.close()
             self.d.switch_to.window(self.b.tab)
         elif name == "restart":
@@ -308,7 +350,7 @@ def main():
     profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
     keycode229 = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "229"
     sys.stdout.reconfigure(encoding="utf-8", newline="\n")
-    browser = Browser(page, profiles)
+    browser = Browser(page, profiles, engine=os.environ.get("LEXIDOR_WEB_ENGINE", "chromium"))
     try:
         if sys.argv[1:2] == ["--check"]:
             return check(browser, keycode229, sys.argv[2:])
