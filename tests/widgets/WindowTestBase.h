@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "ImageScan.h"
 #include "QtWindow.h"
 #include "WindowExpectations.h"
 
@@ -141,15 +142,7 @@ private:
         label->setText(definitionOf(13));
         const QImage shown = window_->centralWidget()->grab(label->geometry()).toImage();
         label->setText(before);
-        int left = empty.width(), top = empty.height();
-        for (int y = 0; y < empty.height(); ++y) {
-            for (int x = 0; x < empty.width(); ++x) {
-                if (empty.pixel(x, y) != shown.pixel(x, y)) {
-                    left = std::min(left, x);
-                    top = std::min(top, y);
-                }
-            }
-        }
+        const auto [left, top] = firstDifference(empty, shown);
         // The logical pixel that holds the first device pixel.
         seen.definitionInkLeft = static_cast<int>(left / empty.devicePixelRatio());
         seen.definitionInkTop = static_cast<int>(top / empty.devicePixelRatio());
@@ -159,17 +152,8 @@ private:
     // first and the last.
     static std::pair<int, int> inkColumns(const QImage& image, QRect rows, QRgb background)
     {
-        int first = image.width(), last = -1;
-        for (int y = rows.top(); y <= rows.bottom(); ++y) {
-            for (int x = rows.left(); x <= rows.right(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (std::abs(qGray(p) - qGray(background)) > 48) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-            }
-        }
-        return {first, last};
+        return test::inkColumns(image, rows.left(), rows.top(), rows.right() + 1, rows.bottom() + 1,
+                                background, [](QRgb p) { return qGray(p); });
     }
 
     // The longest term's row as the list draws it; its text rectangle as

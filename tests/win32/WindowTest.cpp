@@ -15,6 +15,7 @@
 #include "Catalogue.h"
 #include "Checks.h"
 #include "FormDescription.h"
+#include "ImageScan.h"
 #include "Process.h"
 #include "Utf8.h"
 #include "Win32Window.h"
@@ -295,15 +296,7 @@ private:
         w_.lblDescripcion_SetCaption(kCatalogue[13].definition);
         const Drawing shown(label);
         w_.lblDescripcion_SetCaption(before);
-        int left = empty.width(), top = empty.height();
-        for (int y = 0; y < empty.height(); ++y) {
-            for (int x = 0; x < empty.width(); ++x) {
-                if (empty.pixel(x, y) != shown.pixel(x, y)) {
-                    left = std::min(left, x);
-                    top = std::min(top, y);
-                }
-            }
-        }
+        const auto [left, top] = test::firstDifference(empty, shown);
         seen.definitionInkLeft = left;
         seen.definitionInkTop = top;
     }
@@ -311,16 +304,7 @@ private:
     // Columns within `rows` of a drawing that differ from its background.
     static std::pair<int, int> inkColumns(const Drawing& d, const RECT& rows, unsigned background)
     {
-        int first = d.width(), last = -1;
-        for (int y = rows.top; y < rows.bottom && y < d.height(); ++y) {
-            for (int x = rows.left; x < rows.right && x < d.width(); ++x) {
-                if (std::abs(grey(d.pixel(x, y)) - grey(background)) > 48) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-            }
-        }
-        return {first, last};
+        return test::inkColumns(d, rows.left, rows.top, rows.right, rows.bottom, background, grey);
     }
 
     // The widest term's row as the list draws it, its item rectangle, and
