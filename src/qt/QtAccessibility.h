@@ -7,8 +7,8 @@
 // read out once where the user is.
 
 #include <QtWidgets/QListWidget>
-
 #include <QtWidgets/QWidget>
+
 #include <functional>
 
 class QModelIndex;

@@ -37,16 +37,20 @@ class Browser:
         self.phone = phone
         self.tab = None
         self.profile = self.tmp = None
-        if engine == "webkit":
-            options = webdriver.WebKitGTKOptions()
-            options.binary_location = MINIBROWSER
-            options.add_argument("--automation")
-            self.driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options,
-                                              service_log_path=os.devnull)
-            self.driver.set_window_size(*DESKTOP_WINDOW)
-            self.driver.set_script_timeout(10)
-            self.home = self.driver.current_window_handle
-            return
+        self.driver = self.start_webkit() if engine == "webkit" else self.start_chromium(profile_root, logs)
+        self.driver.set_script_timeout(10)
+        self.home = self.driver.current_window_handle
+
+    @staticmethod
+    def start_webkit():
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        driver = webdriver.WebKitGTK(executable_path=WEBKIT_DRIVER, options=options, service_log_path=os.devnull)
+        driver.set_window_size(*DESKTOP_WINDOW)
+        return driver
+
+    def start_chromium(self, profile_root, logs):
         os.makedirs(profile_root, exist_ok=True)
         self.profile = tempfile.mkdtemp(prefix="chromium-", dir=profile_root)
         options = webdriver.ChromeOptions()
@@ -72,9 +76,7 @@ class Browser:
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                    XDG_RUNTIME_DIR=runtime, TMPDIR=self.tmp)
         service = Service(executable_path=CHROMEDRIVER, log_path=os.devnull, env=env)
-        self.driver = webdriver.Chrome(service=service, options=options)
-        self.driver.set_script_timeout(10)
-        self.home = self.driver.current_window_handle
+        return webdriver.Chrome(service=service, options=options)
 
     def new_page_kind(self):
         return "window" if self.engine == "webkit" else "tab"

@@ -107,15 +107,16 @@ class WebTarget:
     def state(self):
         return self.last if self.last is not None else self.settle()
 
+    # One key event; in WebKit from the page's script, saying whether the
+    # page let it do what it would do (not cancelled).
     def key_event(self, kind, key, code="", key_code=0, text=None):
         if self.b.engine == "webkit":
-            self.d.execute_script("""
+            return self.d.execute_script("""
                 const [type, key, code, keyCode] = arguments;
                 const e = new KeyboardEvent(type, {key, code, bubbles: true, cancelable: true});
                 Object.defineProperty(e, 'keyCode', {get: () => keyCode});
-                (document.activeElement || document.body).dispatchEvent(e);""",
-                                  "keyup" if kind == "keyUp" else "keydown", key, code, key_code)
-            return
+                return (document.activeElement || document.body).dispatchEvent(e);""",
+                                         "keyup" if kind == "keyUp" else "keydown", key, code, key_code)
         params = {"type": kind, "key": key, "code": code, "windowsVirtualKeyCode": key_code,
                   "nativeVirtualKeyCode": key_code}
         if text is not None:
@@ -144,11 +145,9 @@ class WebTarget:
     # A character as the page's script types it: its key pressed, the
     # character inserted at the caret (the input event), its key released.
     def script_types(self, ch):
-        self.d.execute_script("""
-            const ch = arguments[0], box = document.activeElement;
-            const key = type => box.dispatchEvent(new KeyboardEvent(type, {key: ch, bubbles: true, cancelable: true}));
-            if (key('keydown')) document.execCommand('insertText', false, ch);
-            key('keyup');""", ch)
+        if self.key_event("rawKeyDown", ch):
+            self.d.execute_script("document.execCommand('insertText', false, arguments[0])", ch)
+        self.key_event("keyUp", ch)
 
     # Each character pressed, typed and released, one after the other.
     def type_text(self, text):
