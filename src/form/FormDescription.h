@@ -39,6 +39,16 @@ constexpr int scalePixels(int pixels, int dpi)
     return pixels > 0 && scaled < 1 ? 1 : scaled;
 }
 
+// How many whole rows of `rowHeight` an inner height of the list holds
+// (never fewer than one); a hundredth of a pixel of rounding is forgiven.
+constexpr int wholeRows(double innerHeight, double rowHeight)
+{
+    if (rowHeight <= 0)
+        return 1;
+    const int rows = static_cast<int>(innerHeight / rowHeight + 0.01);
+    return rows > 0 ? rows : 1;
+}
+
 enum class ControlKind { Label, TextBox, ListBox, CommandButton };
 
 // The window's controls, by name; the value indexes FormDescription::controls.
@@ -69,6 +79,8 @@ struct ControlDescription {
     std::u16string_view accessibleName;
     bool framed;     // a thin single-line border
     bool readByText; // a screen reader's name for it is its text
+    // What a screen reader says of it besides its name ("" for nothing).
+    constexpr std::u16string_view accessibleDescription() const { return readByText ? accessibleName : u""; }
 
     constexpr PixelRect pixels() const
     {
@@ -85,9 +97,25 @@ struct ControlDescription {
     constexpr bool wraps() const { return kind == ControlKind::Label; }
 };
 
+// A caption around its access key: "&Cerrar" is "", 'C', "errar"; no key
+// (0) where the caption has no '&' before a character.
+struct AccessKey {
+    std::u16string_view before;
+    char16_t key = 0;
+    std::u16string_view after;
+};
+
 struct MenuItemDescription {
     std::string_view name;
     std::u16string_view caption; // '&' marks the access key
+
+    constexpr AccessKey accessKey() const
+    {
+        const std::size_t amp = caption.find(u'&');
+        if (amp == std::u16string_view::npos || amp + 1 >= caption.size())
+            return {caption, 0, {}};
+        return {caption.substr(0, amp), caption[amp + 1], caption.substr(amp + 2)};
+    }
 };
 
 struct FormDescription {
@@ -111,6 +139,13 @@ struct FormDescription {
     // every toolkit shows the same rows.
     int listRowPixels;
     int listBorderPixels;
+    // The font faces, in order of preference: the classic dialog face, then
+    // faces with its metrics; the last is a generic family.
+    std::array<std::u16string_view, 5> fontFaces;
+    // A fixed single border that the user cannot resize, and a caption bar
+    // with its close button only.
+    bool sizable;
+    bool minimizeMaximizeButtons;
     // What is left in place of the window after End where the window cannot
     // go away itself (a browser tab that the user opened).
     std::u16string_view endedNote;
@@ -129,13 +164,35 @@ struct FormDescription {
     constexpr int listRowPixelsAt(int dpi) const { return scalePixels(listRowPixels, dpi); }
     // From a framed label's outer edge to its text: the frame and the margin.
     constexpr int labelInsetAt(int dpi) const { return scalePixels(1, dpi) + scalePixels(labelMargin, dpi); }
-    // How many whole rows the list shows at `dpi`.
+    // How many whole rows the list shows at `dpi`, inside a border of
+    // `border` pixels on each side (the toolkit's own, or the table's).
+    constexpr int listVisibleRowsAt(int dpi, int border) const
+    {
+        const int inner = (*this)[Control::lstLista].pixelsAt(dpi).height - 2 * border;
+        return wholeRows(inner, listRowPixelsAt(dpi));
+    }
     constexpr int listVisibleRowsAt(int dpi) const
     {
-        const int inner =
-            (*this)[Control::lstLista].pixelsAt(dpi).height - 2 * scalePixels(listBorderPixels, dpi);
-        const int rows = inner / listRowPixelsAt(dpi);
-        return rows > 0 ? rows : 1;
+        return listVisibleRowsAt(dpi, scalePixels(listBorderPixels, dpi));
+    }
+    // The list's box at `dpi`, shortened to whole rows as a classic list
+    // box does (its integral height), so no row is ever shown cut.
+    constexpr PixelRect listPixelsAt(int dpi, int border) const
+    {
+        PixelRect r = (*this)[Control::lstLista].pixelsAt(dpi);
+        r.height = 2 * border + listVisibleRowsAt(dpi, border) * listRowPixelsAt(dpi);
+        return r;
+    }
+    // A control's box at `dpi`: the table's, the list's made whole rows.
+    constexpr PixelRect boxAt(Control c, int dpi, int listBorder) const
+    {
+        return c == Control::lstLista ? listPixelsAt(dpi, listBorder) : (*this)[c].pixelsAt(dpi);
+    }
+    // Where a label's text goes inside its box of `width` by `height` pixels.
+    constexpr PixelRect labelTextAt(Control c, int width, int height, int dpi) const
+    {
+        const int inset = (*this)[c].framed ? labelInsetAt(dpi) : 0;
+        return {inset, inset, width - 2 * inset, height - 2 * inset};
     }
 
     // The controls in tab-index order, labels included.
@@ -202,6 +259,9 @@ inline constexpr FormDescription kFrmLexidor{
     11,
     13,
     2,
+    {u"MS Sans Serif", u"Tahoma", u"Liberation Sans", u"Arial", u"sans-serif"},
+    false,
+    false,
     u"Lexidor se ha cerrado. Puede cerrar esta pestaña.",
 };
 

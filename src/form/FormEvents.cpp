@@ -3,6 +3,7 @@
 
 #include "Catalogue.h"
 #include "FormDescription.h"
+#include "KeyCodes.h"
 
 #include <utility>
 #include <vector>
@@ -35,9 +36,9 @@ void FormEvents::showList()
     const int top = lstLista_.topRow();
     if (row == shownRow_ && top == shownTop_)
         return;
+    rt_.lstLista_Show(row, top);
     shownRow_ = row;
     shownTop_ = top;
-    rt_.lstLista_Show(row, top);
 }
 
 void FormEvents::created()
@@ -62,43 +63,122 @@ bool FormEvents::closed()
     return !std::exchange(ended_, true);
 }
 
-void FormEvents::boxKeyReleased(int keyCode)
+namespace {
+
+// The press the toolkit counted as the second of a double-click (or the
+// fourth, ...: a browser goes on counting).
+bool secondOfDouble(int count)
+{
+    return count >= 2 && count % 2 == 0;
+}
+
+} // namespace
+
+Reaction FormEvents::keyPressed(Control on, int keyCode, Modifiers modifiers, char32_t typed)
+{
+    if (ended_)
+        return Reaction::Handled;
+    const bool plain = !modifiers.ctrl && !modifiers.alt && !modifiers.meta;
+    // Alt and the menu's access key, anywhere in the window; not with Ctrl
+    // as well (AltGr, which types characters on a Spanish keyboard).
+    const char16_t access = kFrmLexidor.menu.accessKey().key;
+    if (modifiers.alt && !modifiers.ctrl && !modifiers.meta && access != 0 &&
+        keyCode == vk::ofCharacter(access)) {
+        cerrarChosen();
+        return Reaction::Handled;
+    }
+    if (keyCode == vk::Tab) {
+        // Ctrl+Tab and the like move nothing: no control of this window
+        // has pages to turn.
+        if (plain) {
+            const Control to = kFrmLexidor.nextFocus(on, modifiers.shift ? -1 : 1);
+            rt_.Control_SetFocus(to, kFrmLexidor[to].kind == ControlKind::TextBox);
+        }
+        return Reaction::Handled;
+    }
+    // A push button that is not a dialog's default presses on Space only.
+    if (on == Control::cmdBuscar && keyCode == vk::Return)
+        return Reaction::Handled;
+    if (on == Control::lstLista && plain)
+        return listKeyPressed(keyCode, typed);
+    return Reaction::Native;
+}
+
+Reaction FormEvents::listKeyPressed(int keyCode, char32_t typed)
+{
+    if (const auto to = lstLista_.rowForKey(keyCode)) {
+        userSelects(*to);
+        return Reaction::Handled;
+    }
+    // Space selects the current row, which a single-selection list has
+    // selected already; a character moves to the next row that begins
+    // with it.
+    if (keyCode == vk::Space)
+        return Reaction::Handled;
+    if (typed > u' ' && typed < 0x10000) {
+        if (const int row = lstLista_.rowStartingWith(static_cast<char16_t>(typed)); row >= 0)
+            userSelects(row);
+        return Reaction::Handled;
+    }
+    return Reaction::Native;
+}
+
+void FormEvents::keyReleased(Control on, int keyCode)
 {
     if (ended_)
         return;
-    frm_.txtBuscar_KeyUp(keyCode);
+    if (on == Control::txtBuscar)
+        frm_.txtBuscar_KeyUp(keyCode);
+    else if (on == Control::lstLista)
+        frm_.lstLista_KeyUp(keyCode);
+    else
+        return;
     showList();
 }
 
-void FormEvents::listKeyReleased(int keyCode)
+Reaction FormEvents::buttonPressed(Control on, MouseButton button, int row, int count)
 {
     if (ended_)
-        return;
-    frm_.lstLista_KeyUp(keyCode);
-    showList();
+        return Reaction::Handled;
+    if (on == Control::txtBuscar) {
+        if (button == MouseButton::Left)
+            boxClickPending_ = !secondOfDouble(count);
+        return button == MouseButton::Middle ? Reaction::Handled : Reaction::Native;
+    }
+    if (on != Control::lstLista)
+        return Reaction::Native;
+    // The list is the form's: a press focuses it, the left button on a row
+    // selects that row, and its second press there is a DblClick. A press
+    // below the last row changes nothing else.
+    rt_.Control_SetFocus(Control::lstLista, false);
+    if (button == MouseButton::Left && row >= 0 && row < lstLista_.ListCount()) {
+        userSelects(row);
+        if (secondOfDouble(count)) {
+            frm_.lstLista_DblClick();
+            showList();
+        }
+    }
+    return Reaction::Handled;
 }
 
-void FormEvents::boxDoubleClicked()
+Reaction FormEvents::buttonReleased(Control on, MouseButton button, bool inside)
 {
-    boxDoubleClicked_ = true;
-}
-
-void FormEvents::boxButtonReleased(MouseButton button, bool insideBox)
-{
-    // Whichever button's release comes first ends the double-click.
-    const bool endsDoubleClick = std::exchange(boxDoubleClicked_, false);
-    if (button != MouseButton::Left || !insideBox || endsDoubleClick || ended_)
-        return;
-    frm_.txtBuscar_Click();
-    showList();
-}
-
-void FormEvents::listDoubleClicked(bool onRow)
-{
-    if (!onRow || ended_)
-        return;
-    frm_.lstLista_DblClick();
-    showList();
+    if (on == Control::lstLista)
+        return Reaction::Handled;
+    if (on != Control::txtBuscar)
+        return Reaction::Native;
+    // The box takes its text from the keyboard only: the middle button
+    // pastes nothing, where the platform would paste its selection.
+    if (button == MouseButton::Middle)
+        return Reaction::Handled;
+    if (button != MouseButton::Left)
+        return Reaction::Native;
+    const bool click = std::exchange(boxClickPending_, false);
+    if (click && inside && !ended_) {
+        frm_.txtBuscar_Click();
+        showList();
+    }
+    return Reaction::Native;
 }
 
 void FormEvents::buscarClicked()
@@ -117,16 +197,29 @@ void FormEvents::cerrarChosen()
     showList();
 }
 
-void FormEvents::listShown(int selectedRow, int topRow)
+void FormEvents::userSelects(int row)
 {
-    lstLista_.shown(selectedRow, topRow);
-    shownRow_ = lstLista_.selectedRow();
-    shownTop_ = lstLista_.topRow();
+    lstLista_.SetListIndex(row);
+    showList();
 }
 
-void FormEvents::listResized(int visibleRows)
+void FormEvents::listScrolled(int topRow)
 {
-    lstLista_.setVisibleRows(visibleRows);
+    if (ended_)
+        return;
+    lstLista_.scrolledTo(topRow);
+    shownTop_ = lstLista_.topRow();
+    // A toolkit that scrolls by pixels may stop between rows: it is put
+    // on the row the form's list box now has at its top.
+    if (shownTop_ != topRow)
+        rt_.lstLista_Show(shownRow_, shownTop_);
+}
+
+void FormEvents::listResized(double innerHeight, double rowHeight)
+{
+    if (ended_)
+        return;
+    lstLista_.setVisibleRows(wholeRows(innerHeight, rowHeight));
     showList();
 }
 

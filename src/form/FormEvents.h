@@ -2,23 +2,46 @@
 #pragma once
 
 // The forms runtime's own rules, written once for every toolkit. An adaptor
-// reports what its toolkit saw (a key released, a mouse button released in
-// the box, the window activated or gone, the user moving the list) and this
-// class decides which handler of FrmLexidor, if any, runs:
-// - Activate belongs to the window's first activation only;
-// - once the program has ended, no handler runs;
-// - one Click per click: only the left button, released inside the box, and
-//   not the release that ends a double-click;
-// - a double-click in the list is a DblClick only on a row;
+// reports what its toolkit saw, as it saw it (a key pressed or released on a
+// control, a mouse button pressed, released or pressed twice, the list
+// scrolled or resized, the window activated or gone), and this class decides
+// what it means:
+// - Activate belongs to the window's first activation only; once the program
+//   has ended, nothing more happens;
+// - a Click of the box is the left button pressed in it and released inside
+//   it, unless that press was the second of a double-click;
+// - a DblClick of the list is the left button's second press on a row;
+// - only the left button selects a row; any press on the list focuses it;
+// - the middle button pastes nothing into the box;
+// - Tab and Shift+Tab (no Ctrl, Alt or Meta) walk the tab order round the
+//   end, and arriving in the box by Tab selects its text;
+// - Alt and the menu's access key choose the menu item;
+// - the list's keys (arrows, Page Up/Down, Home/End, Space, a letter) move
+//   its selection as a classic list box does; Enter on "Buscar" presses
+//   nothing;
 // - the list box is kept here (ListBox), and at the end of each event the
 //   adaptor is told once what it shows.
 
 #include "FrmLexidor.h"
 #include "ListBox.h"
 
+#include <optional>
+
 namespace lexidor {
 
 enum class MouseButton { Left, Right, Middle, Other };
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool meta = false;
+};
+
+// What the toolkit does with the input it reported: its own handling
+// (typing, caret, a button's press), or nothing, because the form has done
+// all there is to do.
+enum class Reaction { Native, Handled };
 
 class FormEvents {
 public:
@@ -27,6 +50,9 @@ public:
     const FrmLexidor& form() const { return frm_; }
     const ListBox& list() const { return lstLista_; }
     bool hasEnded() const { return ended_; }
+    // What the adaptor was last told to draw of the list; inside
+    // FormRuntime::lstLista_Show, the outcome before the new one.
+    int drawnRow() const { return shownRow_; }
 
     // The window exists with its controls; it is not shown yet.
     void created();
@@ -36,27 +62,41 @@ public:
     // first time only: the adaptor then tells the program that it has ended.
     bool closed();
 
-    void boxKeyReleased(int keyCode);
-    void listKeyReleased(int keyCode);
-    // A mouse button pressed in the box for the second time of a double-click.
-    void boxDoubleClicked();
-    // A mouse button released in the box, after the box has handled it;
-    // `insideBox` when the pointer is still over the box.
-    void boxButtonReleased(MouseButton button, bool insideBox);
-    // A double-click in the list: on a row, or on the empty space below the last one.
-    void listDoubleClicked(bool onRow);
+    // A key pressed on a control: its code (KeyCodes.h), the modifiers held,
+    // and the character it types, if any (0 for none).
+    Reaction keyPressed(Control on, int keyCode, Modifiers modifiers, char32_t typed = 0);
+    // A key released on the control that has the focus by then; held keys'
+    // repeats are not releases.
+    void keyReleased(Control on, int keyCode);
+
+    // A mouse button pressed on a control: on the list, the row under the
+    // pointer (-1 below the last row); `count` is the toolkit's count of
+    // presses in quick succession (2 for the second of a double-click).
+    Reaction buttonPressed(Control on, MouseButton button, int row, int count);
+    // A mouse button released, reported to the control it was pressed on;
+    // `inside` when the pointer is still over that control.
+    // What the toolkit does with it is the form's to say, as for the press;
+    // a toolkit that acts on the press only may leave the release be.
+    Reaction buttonReleased(Control on, MouseButton button, bool inside);
+
+    // The push button pressed (by mouse, or by Space while it has the focus),
+    // and the menu item chosen (by mouse or by its access key).
     void buscarClicked();
     void cerrarChosen();
 
-    // The user changed the list itself (a click, the arrow keys, the wheel,
-    // the scroll bar) and the toolkit has drawn it: what it shows now.
-    void listShown(int selectedRow, int topRow);
-    // The list's height in whole rows, when it changes (a new resolution).
-    void listResized(int visibleRows);
+    // The user scrolled the list itself (the wheel, the scroll bar): its top
+    // row now.
+    void listScrolled(int topRow);
+    // The list's inner height in pixels and its rows' height, as laid out
+    // (a new resolution, a phone turned).
+    void listResized(double innerHeight, double rowHeight);
 
 private:
     // After every handler: the list's outcome to the adaptor, if it changed.
     void showList();
+    // The user moved the list's selection to `row` (a click, a key).
+    void userSelects(int row);
+    Reaction listKeyPressed(int keyCode, char32_t typed);
 
     FormRuntime& rt_;
     ListBox lstLista_;
@@ -65,7 +105,9 @@ private:
     int shownTop_ = 0;
     bool activated_ = false;
     bool ended_ = false;
-    bool boxDoubleClicked_ = false;
+    // The left button went down in the box, and that press was not the
+    // second of a double-click: its release inside the box is a Click.
+    bool boxClickPending_ = false;
 };
 
 } // namespace lexidor

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "FormDescription.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,11 @@ public:
     virtual std::u16string txtBuscar_Text() const = 0;
     virtual void txtBuscar_SetText(std::u16string_view text) = 0;
     virtual void txtBuscar_SetFocus() = 0;
+
+    // Where the form moved the keyboard focus (Tab, a press on the list): to
+    // control `c`, a tab stop; `selectText` when the box's whole text is to
+    // be selected on arrival.
+    virtual void Control_SetFocus(Control c, bool selectText) = 0;
 
     // List box lstLista: the outcome of an event, once, when it changed the
     // list: the row to show selected (-1 for none) and the row to show at the

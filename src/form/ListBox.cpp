@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ListBox.h"
 
+#include "KeyCodes.h"
 #include "TermCompare.h"
 
 #include <algorithm>
@@ -43,6 +44,35 @@ int ListBox::rowStartingWith(char16_t c) const
             return i;
     }
     return -1;
+}
+
+std::optional<int> ListBox::rowForKey(int keyCode) const
+{
+    const int bottom = top_ + visible_ - 1;
+    int to = 0;
+    switch (keyCode) {
+    case vk::Up:
+        to = selected_ < 0 ? top_ : selected_ - 1;
+        break;
+    case vk::Down:
+        to = selected_ < 0 ? top_ : selected_ + 1;
+        break;
+    case vk::Home:
+        to = 0;
+        break;
+    case vk::End:
+        to = ListCount() - 1;
+        break;
+    case vk::Prior:
+        to = selected_ < 0 ? top_ : selected_ <= top_ ? selected_ - visible_ + 1 : top_;
+        break;
+    case vk::Next:
+        to = selected_ < 0 ? top_ : selected_ >= bottom ? selected_ + visible_ - 1 : bottom;
+        break;
+    default:
+        return std::nullopt;
+    }
+    return std::clamp(to, 0, ListCount() - 1);
 }
 
 void ListBox::shown(int selectedRow, int topRow)

@@ -10,6 +10,7 @@
 // itself (a click, the arrow keys, the wheel), so this always holds what the
 // screen shows.
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,10 +44,19 @@ public:
     // selected) that begins with the character, letter case ignored, round
     // the end; -1 when no row begins with it.
     int rowStartingWith(char16_t c) const;
+    // The row a navigation key moves the selection to, as a classic list box
+    // moves it: Up and Down one row, Page Up and Page Down to the edge of
+    // what is in sight and then a page further, Home and End to either end.
+    // With no row selected the first row in sight is taken. Nothing for any
+    // other key.
+    std::optional<int> rowForKey(int keyCode) const;
 
     // The user changed the list directly and the toolkit drew it: its
     // selection (-1 for none) and its top row, as shown.
     void shown(int selectedRow, int topRow);
+    // The user scrolled the list (the wheel, the scroll bar): the selection
+    // stays, the top row is `topRow`.
+    void scrolledTo(int topRow) { top_ = clampedTop(topRow); }
     // The list's height in whole rows changed (a new resolution).
     void setVisibleRows(int rows);
 

@@ -19,14 +19,6 @@ void TermList::currentChanged(const QModelIndex& current, const QModelIndex& pre
     }
 }
 
-void TermList::keyboardSearch(const QString& search)
-{
-    if (search.size() != 1 || !rowStartingWith)
-        return;
-    if (const int row = rowStartingWith(search.at(0).unicode()); row >= 0)
-        setCurrentRow(row);
-}
-
 void TermList::focusInEvent(QFocusEvent* event)
 {
     // Qt's list makes a row current here when none is, and reports that.

@@ -9,8 +9,6 @@
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QWidget>
 
-#include <functional>
-
 class QModelIndex;
 
 namespace lexidor {
@@ -22,19 +20,14 @@ namespace lexidor {
 // box. This list reports its current row as focused only while it has the
 // keyboard focus itself, and reports it when it gets the focus (Tab), so the
 // reader names the row the user lands on; it selects, scrolls and paints
-// exactly as Qt's. A character typed in it moves to the row the window's
-// list box gives for it (ListBox::rowStartingWith), as on every toolkit,
-// instead of Qt's search for the characters typed in quick succession.
+// exactly as Qt's.
 class TermList final : public QListWidget {
 public:
     using QListWidget::QListWidget;
 
-    std::function<int(char16_t)> rowStartingWith;
-
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
-    void keyboardSearch(const QString& search) override;
 
 private:
     bool rowReported_ = false;

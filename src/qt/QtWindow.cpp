@@ -30,6 +30,8 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -73,6 +75,25 @@ private:
     const QImage& picture_;
 };
 
+// A caption with the buttons the table names, and a border the user cannot
+// drag when the window is not sizable.
+Qt::WindowFlags frameFlags()
+{
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (kFrmLexidor.minimizeMaximizeButtons)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    if (!kFrmLexidor.sizable)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    return flags;
+}
+
+Modifiers modifiersOf(Qt::KeyboardModifiers held)
+{
+    return {(held & Qt::ShiftModifier) != 0, (held & Qt::ControlModifier) != 0, (held & Qt::AltModifier) != 0,
+            (held & Qt::MetaModifier) != 0};
+}
+
 MouseButton buttonOf(Qt::MouseButton button)
 {
     switch (button) {
@@ -90,9 +111,7 @@ MouseButton buttonOf(Qt::MouseButton button)
 } // namespace
 
 QtWindow::QtWindow(std::function<void()> onEnd)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      onEnd_(std::move(onEnd)), background_(pictureOf(backgroundBits()))
+    : QMainWindow(nullptr, frameFlags()), onEnd_(std::move(onEnd)), background_(pictureOf(backgroundBits()))
 {
     // Before the menu bar exists; the style wraps the one Qt chose.
     if (!isWindowStyle(QApplication::style()))
@@ -103,9 +122,13 @@ QtWindow::QtWindow(std::function<void()> onEnd)
     for (const PictureBits& image : iconBits())
         icon.addPixmap(QPixmap::fromImage(pictureOf(image)));
     setWindowIcon(icon);
-    // The controls are sized for the classic 8-point dialog font; Liberation
-    // Sans has its metrics, so the prompt fits its 169 pixels.
-    QFont dialogFont(QStringLiteral("Liberation Sans"));
+    // The controls are sized for the classic 8-point dialog font; the first
+    // of the table's faces found here has its metrics.
+    QStringList faces;
+    for (const std::u16string_view face : kFrmLexidor.fontFaces)
+        faces << qs(face);
+    QFont dialogFont;
+    dialogFont.setFamilies(faces);
     dialogFont.setPixelSize(kFrmLexidor.fontPixels);
     setFont(dialogFont);
 
@@ -131,14 +154,14 @@ void QtWindow::createMenu()
 void QtWindow::place(QWidget* widget, Control id)
 {
     const ControlDescription& c = kFrmLexidor[id];
-    const PixelRect r = c.pixels();
     widget->setObjectName(QString::fromLatin1(c.name));
     // A control read by its text has no name of its own (a label is then
-    // named by its text); the table's name becomes its description.
-    if (c.readByText)
-        widget->setAccessibleDescription(qs(c.accessibleName));
-    else
+    // named by its text).
+    if (!c.readByText)
         widget->setAccessibleName(qs(c.accessibleName));
+    widget->setAccessibleDescription(qs(c.accessibleDescription()));
+    const auto* frame = qobject_cast<QFrame*>(widget);
+    const PixelRect r = kFrmLexidor.boxAt(id, kBaseDpi, frame ? frame->frameWidth() : 0);
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
@@ -168,7 +191,6 @@ void QtWindow::createControls(QWidget* client)
     lblBuscar_ = makeLabel(Control::lblBuscar);
 
     txtBuscar_ = new QLineEdit(qs(kFrmLexidor[Control::txtBuscar].text), client);
-    txtBuscar_->installEventFilter(this);
     place(txtBuscar_, Control::txtBuscar);
 
     createList(client);
@@ -179,6 +201,9 @@ void QtWindow::createControls(QWidget* client)
     cmdBuscar_->setAutoDefault(false);
     connect(cmdBuscar_, &QPushButton::clicked, this, [this] { events_.buscarClicked(); });
     place(cmdBuscar_, Control::cmdBuscar);
+    for (QObject* watched :
+         std::initializer_list<QObject*>{txtBuscar_, lstLista_, lstLista_->viewport(), cmdBuscar_})
+        watched->installEventFilter(this);
 
     lblBuscar_->setBuddy(txtBuscar_);
 
@@ -200,9 +225,7 @@ void QtWindow::createControls(QWidget* client)
 
 void QtWindow::createList(QWidget* client)
 {
-    auto* list = new TermList(client);
-    list->rowStartingWith = [this](char16_t c) { return events_.list().rowStartingWith(c); };
-    lstLista_ = list;
+    lstLista_ = new TermList(client);
     lstLista_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstLista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstLista_->setDragEnabled(false);
@@ -214,16 +237,13 @@ void QtWindow::createList(QWidget* client)
     lstLista_->setItemDelegate(newListRowDelegate(lstLista_));
     for (const Entry& entry : kCatalogue)
         lstLista_->addItem(qs(entry.term));
-    lstLista_->installEventFilter(this);
-    lstLista_->viewport()->installEventFilter(this);
-    // Qt reports a double-click on a row only, never below the last one.
-    connect(lstLista_, &QListWidget::doubleClicked, this, [this] { events_.listDoubleClicked(true); });
-    // What the user does to the list itself goes back to the form's list box.
-    connect(lstLista_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { reportList(); });
-    connect(lstLista_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { reportList(); });
+    // The wheel and the scroll bar move the list itself; the form hears of it.
+    connect(lstLista_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
+        if (!drawingList_)
+            events_.listScrolled(top);
+    });
     place(lstLista_, Control::lstLista);
-    events_.listResized(lstLista_->contentsRect().height() / kFrmLexidor.listRowPixels);
+    events_.listResized(lstLista_->contentsRect().height(), kFrmLexidor.listRowPixels);
 }
 
 void QtWindow::setApplicationIdentity()
@@ -256,57 +276,75 @@ bool QtWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+std::optional<Control> QtWindow::controlOf(const QObject* watched) const
+{
+    if (watched == txtBuscar_)
+        return Control::txtBuscar;
+    if (watched == lstLista_ || watched == lstLista_->viewport())
+        return Control::lstLista;
+    if (watched == cmdBuscar_)
+        return Control::cmdBuscar;
+    return std::nullopt;
+}
+
+// Each key and mouse button goes to the form as Qt reported it; where the
+// form has done all there is to do, Qt does nothing more with it.
 bool QtWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (events_.hasEnded())
+    const std::optional<Control> on = controlOf(watched);
+    if (!on)
         return QMainWindow::eventFilter(watched, event);
-
     switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const char32_t typed = text.size() == 1 ? text.at(0).unicode() : 0;
+        if (events_.keyPressed(*on, virtualKeyOf(key->key(), key->modifiers()), modifiersOf(key->modifiers()),
+                               typed) == Reaction::Handled)
+            return true;
+        break;
+    }
     case QEvent::KeyRelease: {
         // Holding a key down gives one KeyUp, when it is finally released.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat())
-            break;
-        const int code = virtualKeyOf(key->key(), key->modifiers());
-        if (watched == txtBuscar_)
-            events_.boxKeyReleased(code);
-        else if (watched == lstLista_)
-            events_.listKeyReleased(code);
-        return true;
+        if (!key->isAutoRepeat())
+            events_.keyReleased(*on, virtualKeyOf(key->key(), key->modifiers()));
+        return *on != Control::cmdBuscar;
     }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        // A list box keeps its selection when the click lands below the
-        // last row: the list takes the focus and nothing else happens.
-        if (watched == lstLista_->viewport() &&
-            !lstLista_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid()) {
-            lstLista_->setFocus(Qt::MouseFocusReason);
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int count = event->type() == QEvent::MouseButtonDblClick ? 2 : 1;
+        const int row = *on == Control::lstLista ? lstLista_->indexAt(mouse->position().toPoint()).row() : -1;
+        if (watched != lstLista_ &&
+            events_.buttonPressed(*on, buttonOf(mouse->button()), row, count) == Reaction::Handled)
             return true;
-        }
-        if (event->type() == QEvent::MouseButtonPress)
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        if (watched == lstLista_)
             break;
-        if (event->type() == QEvent::MouseButtonRelease)
-            return forwardMouseRelease(watched, static_cast<QMouseEvent*>(event));
-        if (watched == txtBuscar_)
-            events_.boxDoubleClicked();
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const MouseButton button = buttonOf(mouse->button());
+        const bool inside = static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        // A release the form takes whole (the list's, the middle button's
+        // in the box) goes no further.
+        if (*on == Control::lstLista || button == MouseButton::Middle)
+            return events_.buttonReleased(*on, button, inside) == Reaction::Handled;
+        // The box places its caret first; then the form hears of it.
+        const bool handled = QMainWindow::eventFilter(watched, event);
+        events_.buttonReleased(*on, button, inside);
+        return handled;
+    }
+    case QEvent::MouseMove:
+        // No dragging over the rows: the form's list moves on presses only.
+        if (watched == lstLista_->viewport())
+            return true;
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool QtWindow::forwardMouseRelease(QObject* watched, QMouseEvent* mouse)
-{
-    // The box places its caret first; then the Click, if this release
-    // makes one.
-    const bool handled = QMainWindow::eventFilter(watched, mouse);
-    if (watched == txtBuscar_) {
-        events_.boxButtonReleased(buttonOf(mouse->button()),
-                                  txtBuscar_->rect().contains(mouse->position().toPoint()));
-    }
-    return handled;
 }
 
 void QtWindow::closeEvent(QCloseEvent* event)
@@ -331,6 +369,17 @@ void QtWindow::txtBuscar_SetFocus()
     txtBuscar_->setFocus(Qt::OtherFocusReason);
 }
 
+void QtWindow::Control_SetFocus(Control c, bool selectText)
+{
+    QWidget* widget = c == Control::txtBuscar  ? static_cast<QWidget*>(txtBuscar_)
+                      : c == Control::lstLista ? static_cast<QWidget*>(lstLista_)
+                                               : static_cast<QWidget*>(cmdBuscar_);
+    // A focus reason of the form's own, so Qt adds no selection of its own.
+    widget->setFocus(Qt::OtherFocusReason);
+    if (selectText && widget == txtBuscar_)
+        txtBuscar_->selectAll();
+}
+
 // The end of an event: the list moves to its new place in one step, one
 // scroll and one change of selection, however far the logic went.
 void QtWindow::lstLista_Show(int selectedRow, int topRow)
@@ -345,12 +394,6 @@ void QtWindow::lstLista_Show(int selectedRow, int topRow)
         lstLista_->setCurrentRow(selectedRow, QItemSelectionModel::ClearAndSelect);
     lstLista_->setAutoScroll(true);
     drawingList_ = false;
-}
-
-void QtWindow::reportList()
-{
-    if (!drawingList_)
-        events_.listShown(selectedRow(), topRow());
 }
 
 int QtWindow::selectedRow() const

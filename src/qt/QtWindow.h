@@ -10,9 +10,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
-class QMouseEvent;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -52,6 +52,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
+    void Control_SetFocus(Control c, bool selectText) override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
     void Announce(std::u16string_view text) override;
@@ -70,8 +71,7 @@ private:
     void createList(QWidget* client);
     void createMenu();
     void place(QWidget* widget, Control id);
-    bool forwardMouseRelease(QObject* watched, QMouseEvent* mouse);
-    void reportList();
+    std::optional<Control> controlOf(const QObject* watched) const;
 
     std::function<void()> onEnd_;
     FormEvents events_{*this};

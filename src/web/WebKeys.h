@@ -3,8 +3,7 @@
 
 // Keys as a browser reports them (KeyboardEvent.key and .code, and the
 // input events of the box) turned into the codes KeyUp expects, through the
-// one table every toolkit uses (KeyCodes.h); and the keys that move a list
-// box's selection, which a page has to do itself.
+// one table every toolkit uses (KeyCodes.h).
 //
 // Phone keyboards report a key-up with key "Unidentified" and keyCode 229:
 // the key is then read from the input event that came just before it (a
@@ -48,28 +47,15 @@ inline std::optional<char32_t> singleCharacter(std::u16string_view s)
 }
 
 // The code of a key the browser named: a character by the key that types
-// it (a keypad digit by the keypad's key), anything else by its name.
-inline int codeOfKey(std::u16string_view key, std::u16string_view code)
+// it (a keypad digit by the keypad's key), anything else by its name. With
+// Alt held, a letter key by its place (Option+C types "ç" on a Mac).
+inline int codeOfKey(std::u16string_view key, std::u16string_view code, bool altHeld = false)
 {
+    if (altHeld && code.size() == 4 && code.substr(0, 3) == u"Key" && code[3] >= u'A' && code[3] <= u'Z')
+        return vk::KeyA + (code[3] - u'A');
     if (const auto c = singleCharacter(key))
         return code.substr(0, 6) == u"Numpad" ? vk::ofKeypadCharacter(*c) : vk::ofCharacter(*c);
     return vk::ofName(asciiName(key));
-}
-
-// A caption around its access key: "&Cerrar" is "", 'C', "errar"; no
-// key (0) where the caption has no '&' before a character.
-struct AccessKey {
-    std::u16string_view before;
-    char16_t key = 0;
-    std::u16string_view after;
-};
-
-constexpr AccessKey accessKeyOf(std::u16string_view caption)
-{
-    const std::size_t amp = caption.find(u'&');
-    if (amp == std::u16string_view::npos || amp + 1 >= caption.size())
-        return {caption, 0, {}};
-    return {caption.substr(0, amp), caption[amp + 1], caption.substr(amp + 2)};
 }
 
 class KeyReader {
@@ -112,30 +98,5 @@ private:
     std::u16string lastCharacter_;
     bool pending_ = false;
 };
-
-// Where a key pressed in the list moves its selection, as a classic list
-// box moves it (one row, a page, either end); nothing for any other key.
-// With no row selected the first row in sight is taken.
-inline std::optional<int> listMove(std::u16string_view key, int selected, int top, int visible, int count)
-{
-    const std::string name = asciiName(key);
-    const int bottom = top + visible - 1;
-    int to;
-    if (name == "ArrowUp")
-        to = selected < 0 ? top : selected - 1;
-    else if (name == "ArrowDown")
-        to = selected < 0 ? top : selected + 1;
-    else if (name == "Home")
-        to = 0;
-    else if (name == "End")
-        to = count - 1;
-    else if (name == "PageUp")
-        to = selected < 0 ? top : selected <= top ? selected - visible + 1 : top;
-    else if (name == "PageDown")
-        to = selected < 0 ? top : selected >= bottom ? selected + visible - 1 : bottom;
-    else
-        return std::nullopt;
-    return std::clamp(to, 0, count - 1);
-}
 
 } // namespace lexidor::web

@@ -30,7 +30,7 @@ std::string rgb(Rgb c)
 void WebWindow::build()
 {
     const FormDescription& f = kFrmLexidor;
-    constexpr web::AccessKey cerrar = web::accessKeyOf(kFrmLexidor.menu.caption);
+    constexpr AccessKey cerrar = kFrmLexidor.menu.accessKey();
     const int root = dom::kDocument;
     dom::style(root, "--client-width", px(f.clientPixelWidth()));
     dom::style(root, "--client-height", px(f.clientPixelHeight()));

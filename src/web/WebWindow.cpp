@@ -28,7 +28,17 @@ MouseButton buttonOf(int domButton)
     }
 }
 
-constexpr web::AccessKey kCerrar = web::accessKeyOf(kFrmLexidor.menu.caption);
+Modifiers modifiersOf(int held)
+{
+    return {(held & kShift) != 0, (held & kCtrl) != 0, (held & kAlt) != 0, (held & kMeta) != 0};
+}
+
+std::optional<Control> controlOf(int tag)
+{
+    if (tag < 0 || tag >= static_cast<int>(kControlCount))
+        return std::nullopt;
+    return static_cast<Control>(tag);
+}
 
 } // namespace
 
@@ -49,72 +59,28 @@ void WebWindow::focus(Control c, bool selectText)
     lexidor_dom_focus(element(c), selectText ? 1 : 0);
 }
 
-// Where Alt and the menu's access key were pressed: by the character typed,
-// or by the key's place (Option+C types "ç" on a Mac).
-bool WebWindow::isAccessKey(std::u16string_view key, std::u16string_view code) const
-{
-    if (kCerrar.key == 0)
-        return false;
-    const auto typed = web::singleCharacter(key);
-    if (typed && vk::ofCharacter(*typed) == vk::ofCharacter(kCerrar.key))
-        return true;
-    const char16_t upper =
-        kCerrar.key >= u'a' && kCerrar.key <= u'z' ? kCerrar.key - u'a' + u'A' : kCerrar.key;
-    return code == u"Key" + std::u16string(1, upper);
-}
-
 bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16string_view key,
                     std::u16string_view code)
 {
-    const bool onBox = control == static_cast<int>(Control::txtBuscar);
-    const bool onList = control == static_cast<int>(Control::lstLista);
+    const std::optional<Control> on = controlOf(control);
     if (!down) {
-        if (onBox)
-            events_.boxKeyReleased(keys_.released(key, code, keyCode));
-        else if (onList)
-            events_.listKeyReleased(web::codeOfKey(key, code));
+        if (on == Control::txtBuscar)
+            events_.keyReleased(*on, keys_.released(key, code, keyCode));
+        else if (on)
+            events_.keyReleased(*on, web::codeOfKey(key, code, modifiers & kAlt));
         return false;
     }
     if (events_.hasEnded())
         return false;
-    if ((modifiers & (kAlt | kCtrl | kMeta)) == kAlt && isAccessKey(key, code)) {
-        events_.cerrarChosen();
-        return true;
+    const auto typed = web::singleCharacter(key);
+    if (on) {
+        return events_.keyPressed(*on, web::codeOfKey(key, code, modifiers & kAlt), modifiersOf(modifiers),
+                                  typed.value_or(0)) == Reaction::Handled;
     }
-    // Tab runs through the controls in the form's tab order, round the end;
-    // its release reaches the control it moved to, as on the desktop.
-    if (key == u"Tab" && (modifiers & (kAlt | kCtrl | kMeta)) == 0) {
-        const bool known = control >= 0 && control < static_cast<int>(kControlCount);
-        const Control from = known ? static_cast<Control>(control) : Control::lblBuscar;
-        const Control to = kFrmLexidor.nextFocus(from, (modifiers & kShift) != 0 ? -1 : 1);
-        focus(to, to == Control::txtBuscar);
-        return true;
-    }
-    // Enter on "Buscar" presses nothing, as a desktop push button that is
-    // not a dialog's default; a browser would click it.
-    if (control == static_cast<int>(Control::cmdBuscar) && key == u"Enter")
-        return true;
-    if (onList) {
-        // Space selects the current row, which a single-selection list has
-        // selected already; the page must not scroll.
-        if (key == u" ")
-            return true;
-        const ListBox& list = events_.list();
-        if (const auto to =
-                web::listMove(key, list.selectedRow(), list.topRow(), list.visibleRows(), list.ListCount())) {
-            userSelects(*to);
-            return true;
-        }
-        // A character moves to the next row that begins with it, as in a
-        // desktop list box.
-        const auto typed = web::singleCharacter(key);
-        if (typed && *typed > u' ' && *typed < 0x10000 && (modifiers & (kAlt | kCtrl | kMeta)) == 0) {
-            if (const int row = list.rowStartingWith(static_cast<char16_t>(*typed)); row >= 0)
-                userSelects(row);
-            return true;
-        }
-    }
-    return false;
+    // Outside the controls (the page itself has the focus): only the menu's
+    // access key and Tab mean something there.
+    return events_.keyPressed(Control::lblBuscar, web::codeOfKey(key, code, modifiers & kAlt),
+                              modifiersOf(modifiers), 0) == Reaction::Handled;
 }
 
 void WebWindow::input(int control, std::u16string_view inputType, std::u16string_view data)
@@ -125,55 +91,32 @@ void WebWindow::input(int control, std::u16string_view inputType, std::u16string
 
 bool WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCount)
 {
-    const bool onBox = control == static_cast<int>(Control::txtBuscar);
-    const bool onList = control == static_cast<int>(Control::lstLista);
-    // The middle button pastes the X selection into a text field on Linux
-    // browsers; the box takes text from the keyboard only, as on the desktop.
-    const bool refused = (onBox || boxPress_) && button == 1;
+    const std::optional<Control> on = controlOf(control);
     switch (kind) {
     case Mouse::Down:
-        // The box gets the release of a press that began in it, wherever
-        // the pointer is by then, as a captured mouse does; a click is the
-        // press and release of one button, so the press says which.
-        boxPress_ = onBox ? std::optional(buttonOf(button)) : std::nullopt;
-        if (onBox && clickCount >= 2 && clickCount % 2 == 0)
-            events_.boxDoubleClicked();
-        if (onList && row >= 0 && button == 0 && !events_.hasEnded())
-            userSelects(row);
+        // The control pressed on gets the release, wherever the pointer is
+        // by then, as a captured mouse does.
+        pressedOn_ = on;
+        if (on)
+            return events_.buttonPressed(*on, buttonOf(button), row, clickCount) == Reaction::Handled;
         break;
     case Mouse::Up:
-        if (const auto pressed = std::exchange(boxPress_, std::nullopt))
-            events_.boxButtonReleased(*pressed, onBox);
-        break;
-    case Mouse::DoubleClick:
-        if (onList)
-            events_.listDoubleClicked(row >= 0);
+        if (const auto pressed = std::exchange(pressedOn_, std::nullopt))
+            return events_.buttonReleased(*pressed, buttonOf(button), on == pressed) == Reaction::Handled;
         break;
     case Mouse::Click:
-        if (control == static_cast<int>(Control::cmdBuscar))
+        if (on == Control::cmdBuscar)
             events_.buscarClicked();
         else if (control == kMenuItem)
             events_.cerrarChosen();
         break;
     }
-    return refused;
-}
-
-void WebWindow::userSelects(int row)
-{
-    ListBox moved = events_.list();
-    moved.SetListIndex(row);
-    lstLista_Show(moved.selectedRow(), moved.topRow());
-    events_.listShown(moved.selectedRow(), moved.topRow());
+    return false;
 }
 
 void WebWindow::listScrolled(double scrollTop)
 {
-    const int top = static_cast<int>(std::lround(scrollTop / rowHeight_));
-    if (top == shownTop_ || events_.hasEnded())
-        return;
-    shownTop_ = top;
-    events_.listShown(events_.list().selectedRow(), top);
+    events_.listScrolled(static_cast<int>(std::lround(scrollTop / rowHeight_)));
 }
 
 void WebWindow::listMeasured(double height, double rowHeight)
@@ -182,9 +125,7 @@ void WebWindow::listMeasured(double height, double rowHeight)
         return;
     const bool newHeight = rowHeight != rowHeight_;
     rowHeight_ = rowHeight;
-    const int rows = static_cast<int>(std::floor(height / rowHeight + 0.01));
-    if (rows != events_.list().visibleRows())
-        events_.listResized(rows);
+    events_.listResized(height, rowHeight);
     if (newHeight)
         scrollList();
 }
@@ -197,7 +138,8 @@ void WebWindow::pageHidden(bool persisted)
 
 void WebWindow::scrollList()
 {
-    lexidor_dom_scroll_top(element(Control::lstLista), static_cast<int>(std::lround(shownTop_ * rowHeight_)));
+    lexidor_dom_scroll_top(element(Control::lstLista),
+                           static_cast<int>(std::lround(events_.list().topRow() * rowHeight_)));
 }
 
 std::u16string WebWindow::txtBuscar_Text() const
@@ -215,25 +157,29 @@ void WebWindow::txtBuscar_SetFocus()
     focus(Control::txtBuscar, false);
 }
 
+void WebWindow::Control_SetFocus(Control c, bool selectText)
+{
+    focus(c, selectText);
+}
+
 // The options show the selection (aria-selected, which the style sheet
 // draws); the list names its current option for a screen reader that is in
 // the list. The box keeps the focus while the list follows the typing.
 void WebWindow::lstLista_Show(int selectedRow, int topRow)
 {
     const int list = element(Control::lstLista);
-    if (selectedRow != shownRow_) {
-        if (shownRow_ >= 0)
-            dom::attr(options_[static_cast<std::size_t>(shownRow_)], "aria-selected", u"false");
+    const int drawn = events_.drawnRow();
+    if (selectedRow != drawn) {
+        if (drawn >= 0)
+            dom::attr(options_[static_cast<std::size_t>(drawn)], "aria-selected", u"false");
         if (selectedRow >= 0) {
             dom::attr(options_[static_cast<std::size_t>(selectedRow)], "aria-selected", u"true");
             dom::attr(list, "aria-activedescendant", u"lstLista-" + dom::u16(std::to_string(selectedRow)));
         } else {
             dom::removeAttr(list, "aria-activedescendant");
         }
-        shownRow_ = selectedRow;
     }
-    shownTop_ = topRow;
-    scrollList();
+    lexidor_dom_scroll_top(list, static_cast<int>(std::lround(topRow * rowHeight_)));
 }
 
 // The same text again changes nothing on screen.

@@ -10,7 +10,7 @@
 //   (keyup, input,     (as reported)      (strings from      (which key,    (the rules,
 //    mousedown, ...)                       the scratch)       which control) the handlers)
 //
-// The page keeps the list's selection and scrolling in ListBox like every
+// The form keeps the list's selection and scrolling (ListBox) as on every
 // toolkit: the options carry aria-selected, the list's scrollTop is its top
 // row times the row height the layout gives (measured, so the phone layout
 // with its taller rows scrolls by whole rows too).
@@ -33,7 +33,7 @@ public:
     // What a browser event happened on, besides the controls (Control).
     static constexpr int kNoControl = -1;
     static constexpr int kMenuItem = 100;
-    enum class Mouse { Down, Up, DoubleClick, Click };
+    enum class Mouse { Down, Up, Click };
 
     // Builds the page's elements.
     WebWindow();
@@ -63,6 +63,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
+    void Control_SetFocus(Control c, bool selectText) override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
     void Announce(std::u16string_view text) override;
@@ -75,10 +76,6 @@ private:
     int element(Control c) const { return elements_[static_cast<std::size_t>(c)]; }
     void focus(Control c, bool selectText);
     void scrollList();
-    // The user moved the list to `row` (a click, a key): drawn as a list box
-    // does it, then reported.
-    void userSelects(int row);
-    bool isAccessKey(std::u16string_view key, std::u16string_view code) const;
 
     FormEvents events_{*this};
     web::KeyReader keys_;
@@ -86,13 +83,11 @@ private:
     std::vector<int> options_;
     int window_ = 0;
     int announcer_ = 0;
-    int shownRow_ = -1;
-    int shownTop_ = 0;
     double rowHeight_;
     std::u16string caption_;
     std::u16string announced_;
     std::u16string currentDir_;
-    std::optional<MouseButton> boxPress_; // the button pressed in the box, until released
+    std::optional<Control> pressedOn_; // where a mouse button went down, until released
 };
 
 } // namespace lexidor

@@ -149,8 +149,7 @@ mergeInto(LibraryManager.library, {
     });
     document.addEventListener('mousedown', mouse(0));
     document.addEventListener('mouseup', mouse(1));
-    document.addEventListener('dblclick', mouse(2));
-    document.addEventListener('click', mouse(3));
+    document.addEventListener('click', mouse(2));
     var el = D.nodes[list];
     el.addEventListener('scroll', function () {
       _lexidor_list_scrolled(el.scrollTop);

@@ -5,6 +5,8 @@
 
 #include "EditBox.h"
 
+#include <string>
+
 namespace lexidor {
 
 namespace {
@@ -25,17 +27,19 @@ SIZE bitmapSize(HBITMAP bitmap)
 } // namespace
 
 // The form sets no font, so the controls use the platform's classic dialog
-// font, 8-point MS Sans Serif, for which the layout is made: the prompt fits
-// its label on one line. Where that face is missing the system maps it to a
-// metric-compatible one. Made at the window's resolution, rounded down as
-// the boxes are (rounding up makes the prompt too wide for its label at 150
-// per cent), and given to the controls that already exist.
+// font, 8-point, for which the layout is made: the prompt fits its label on
+// one line: the first of the table's faces, which every Windows has, or maps
+// to a face with its metrics (as Wine does). Made at the window's resolution,
+// rounded down as the boxes are (rounding up makes the prompt too wide for
+// its label at 150 per cent), and given to the controls that already exist.
 void Win32Window::createFont()
 {
     HFONT old = font_;
+    const std::u16string_view first = kFrmLexidor.fontFaces.front();
+    const std::wstring face(first.begin(), first.end());
     font_ = CreateFontW(-kFrmLexidor.fontPixelsAt(dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+                        VARIABLE_PITCH | FF_SWISS, face.c_str());
     if (!font_)
         font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     for (HWND control : controls_) {
@@ -76,14 +80,25 @@ void Win32Window::scalePicture()
     ReleaseDC(nullptr, screen);
 }
 
-// The controls at the window's resolution.
+// The controls at the window's resolution; the list made whole rows.
 void Win32Window::layOut()
 {
     for (const ControlDescription& c : kFrmLexidor.controls) {
-        const PixelRect r = c.pixelsAt(dpi_);
+        const PixelRect r = kFrmLexidor.boxAt(c.id, dpi_, listBorder());
         if (HWND window = control(c.id))
             MoveWindow(window, r.left, r.top, r.width, r.height, TRUE);
     }
+}
+
+// The list box's sunken border on each side, as the system draws it.
+int Win32Window::listBorder() const
+{
+    HWND list = control(Control::lstLista);
+    RECT outer{};
+    RECT inner{};
+    if (!list || !GetWindowRect(list, &outer) || !GetClientRect(list, &inner))
+        return scalePixels(kFrmLexidor.listBorderPixels, dpi_);
+    return ((outer.bottom - outer.top) - (inner.bottom - inner.top)) / 2;
 }
 
 // AdjustWindowRectEx assumes a one-line menu bar of the system's height;
@@ -108,22 +123,21 @@ RECT Win32Window::labelTextRect(Control label) const
     if (!control(label))
         return r;
     GetClientRect(control(label), &r);
-    if (kFrmLexidor[label].framed) {
-        const int inset = kFrmLexidor.labelInsetAt(dpi_);
-        InflateRect(&r, -inset, -inset);
-    }
-    return r;
+    const PixelRect text = kFrmLexidor.labelTextAt(label, r.right - r.left, r.bottom - r.top, dpi_);
+    return {text.left, text.top, text.right(), text.bottom()};
 }
 
-// Rows of the table's height (a new font resets them), and the form's list
-// box told how many whole rows that shows.
+// Rows of the table's height (a new font resets them), the list made whole
+// rows high, and the form's list box told what that shows.
 void Win32Window::fitList()
 {
     HWND list = control(Control::lstLista);
     SendMessageW(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(kFrmLexidor.listRowPixelsAt(dpi_), 0));
+    const PixelRect r = kFrmLexidor.listPixelsAt(dpi_, listBorder());
+    MoveWindow(list, r.left, r.top, r.width, r.height, TRUE);
     RECT client{};
     GetClientRect(list, &client);
-    events_.listResized((client.bottom - client.top) / kFrmLexidor.listRowPixelsAt(dpi_));
+    events_.listResized(client.bottom - client.top, kFrmLexidor.listRowPixelsAt(dpi_));
 }
 
 SIZE Win32Window::pictureSize() const
@@ -182,17 +196,16 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
     const Control id = indexOf(item.hwndItem) == static_cast<int>(Control::lblBuscar)
                            ? Control::lblBuscar
                            : Control::lblDescripcion;
-    RECT text{0, 0, width, height};
     if (kFrmLexidor[id].framed) {
+        RECT frameLine{0, 0, width, height};
         HBRUSH frame = CreateSolidBrush(colour(kFrmLexidor.labelText));
         for (int line = scalePixels(1, dpi_); line > 0; --line) {
-            FrameRect(dc, &text, frame);
-            InflateRect(&text, -1, -1);
+            FrameRect(dc, &frameLine, frame);
+            InflateRect(&frameLine, -1, -1);
         }
         DeleteObject(frame);
-        InflateRect(&text, -scalePixels(kFrmLexidor.labelMargin, dpi_),
-                    -scalePixels(kFrmLexidor.labelMargin, dpi_));
     }
+    RECT text = labelTextRect(id);
     const std::u16string caption = editbox::text(item.hwndItem);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);

@@ -4,6 +4,7 @@
 #include "Win32Window.h"
 
 #include "EditBox.h"
+#include "KeyCodes.h"
 #include "ResourceIds.h"
 
 #include <windowsx.h>
@@ -15,15 +16,28 @@ namespace {
 MouseButton buttonOf(UINT msg)
 {
     switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
         return MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
     case WM_RBUTTONUP:
         return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
     case WM_MBUTTONUP:
         return MouseButton::Middle;
     default:
         return MouseButton::Other;
     }
+}
+
+Modifiers heldModifiers(const MSG& m)
+{
+    return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+            m.message == WM_SYSKEYDOWN || m.message == WM_SYSCHAR || (m.lParam & (1 << 29)) != 0,
+            GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0};
 }
 
 } // namespace
@@ -143,25 +157,94 @@ LRESULT CALLBACK Win32Window::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     const WNDPROC original = self->originalProcs_[static_cast<std::size_t>(index)];
     if (msg == WM_NCDESTROY)
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    // Tab and Shift+Tab walk the controls in tab order, round the end;
     // Tab, Enter and Escape are no text, and an edit control would beep.
-    if (msg == WM_KEYDOWN && wParam == VK_TAB) {
-        self->moveFocus(id, GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-        return 0;
-    }
     if (msg == WM_CHAR && (wParam == L'\t' || wParam == L'\r' || wParam == L'\n' || wParam == 0x1b))
         return 0;
     const Message m{hwnd, msg, wParam, lParam, original};
+    return self->controlMessage(id, m);
+}
+
+// What every control reports to the form: keys pressed and released, mouse
+// buttons pressed and released. Where the form has done all there is to
+// do, the control does nothing more with it.
+LRESULT Win32Window::controlMessage(Control id, const Message& m)
+{
+    switch (m.msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const MSG msg{m.hwnd, m.msg, m.wParam, m.lParam, 0, {}};
+        if (events_.keyPressed(id, static_cast<int>(m.wParam), heldModifiers(msg)) == Reaction::Handled)
+            return 0;
+        break;
+    }
+    case WM_CHAR: {
+        // A character typed in the list (the key's press named no row).
+        const MSG msg{m.hwnd, m.msg, m.wParam, m.lParam, 0, {}};
+        if (id == Control::lstLista &&
+            events_.keyPressed(id, vk::None, heldModifiers(msg), static_cast<char32_t>(m.wParam)) ==
+                Reaction::Handled)
+            return 0;
+        break;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: { // the Alt key, and keys released while it is down
+        const LRESULT result = m.callOriginal();
+        events_.keyReleased(id, static_cast<int>(m.wParam));
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+        const bool twice =
+            m.msg == WM_LBUTTONDBLCLK || m.msg == WM_RBUTTONDBLCLK || m.msg == WM_MBUTTONDBLCLK;
+        int row = -1;
+        if (id == Control::lstLista) {
+            const LRESULT hit = SendMessageW(m.hwnd, LB_ITEMFROMPOINT, 0, m.lParam);
+            row = HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+        }
+        if (events_.buttonPressed(id, buttonOf(m.msg), row, twice ? 2 : 1) == Reaction::Handled)
+            return 0;
+        break;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        if (id == Control::lstLista || m.msg == WM_MBUTTONUP) {
+            const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+            RECT client{};
+            GetClientRect(m.hwnd, &client);
+            if (events_.buttonReleased(id, buttonOf(m.msg), PtInRect(&client, at) != FALSE) ==
+                Reaction::Handled)
+                return 0;
+            return m.callOriginal();
+        }
+        // The control handles the release first (the box places its caret).
+        // A press in the box keeps the mouse captured, so a release outside
+        // it comes here too.
+        const LRESULT result = m.callOriginal();
+        RECT client{};
+        GetClientRect(m.hwnd, &client);
+        const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        events_.buttonReleased(id, buttonOf(m.msg), PtInRect(&client, at) != FALSE);
+        return result;
+    }
+    default:
+        break;
+    }
     switch (id) {
     case Control::txtBuscar:
-        return self->boxMessage(m);
+        return boxMessage(m);
     case Control::lstLista:
-        return self->listMessage(m);
+        return listMessage(m);
     default:
         return m.callOriginal();
     }
 }
 
+// The box's own editing, kept whole around characters of two units.
 LRESULT Win32Window::boxMessage(const Message& m)
 {
     switch (m.msg) {
@@ -185,83 +268,27 @@ LRESULT Win32Window::boxMessage(const Message& m)
         if (indexOf(reinterpret_cast<HWND>(m.wParam)) >= 0)
             editbox::collapseSelectionToCaret(m.hwnd);
         break;
-    case WM_KEYUP:
-    case WM_SYSKEYUP: { // the Alt key, and keys released while it is down
-        const LRESULT result = m.callOriginal();
-        events_.boxKeyReleased(static_cast<int>(m.wParam));
-        return result;
-    }
-    case WM_LBUTTONDBLCLK:
-        events_.boxDoubleClicked();
-        break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        // The box places its caret first; then the Click, if this release
-        // makes one. A press in the box keeps the mouse captured, so a
-        // release outside it comes here too.
-        const LRESULT result = m.callOriginal();
-        RECT client{};
-        GetClientRect(m.hwnd, &client);
-        const POINT at{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
-        events_.boxButtonReleased(buttonOf(m.msg), PtInRect(&client, at) != FALSE);
-        return result;
-    }
     default:
         break;
     }
     return m.callOriginal();
 }
 
+// The wheel and the scroll bar move the list itself; the form hears of it.
 LRESULT Win32Window::listMessage(const Message& m)
 {
-    switch (m.msg) {
-    case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        const LRESULT result = m.callOriginal();
-        events_.listKeyReleased(static_cast<int>(m.wParam));
-        return result;
-    }
-    case WM_LBUTTONDBLCLK: {
-        const LRESULT result = m.callOriginal();
-        reportList();
-        // On a row, or on the empty space below the last one.
-        const LRESULT hit = SendMessageW(m.hwnd, LB_ITEMFROMPOINT, 0, m.lParam);
-        events_.listDoubleClicked(HIWORD(hit) == 0);
-        return result;
-    }
-    case WM_KEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_VSCROLL:
-    case WM_MOUSEWHEEL: {
-        // The user moved the list itself: what it shows goes back to the
-        // form's list box.
-        const LRESULT result = m.callOriginal();
-        reportList();
-        return result;
-    }
-    default:
-        break;
-    }
-    return m.callOriginal();
+    if (m.msg != WM_VSCROLL && m.msg != WM_MOUSEWHEEL)
+        return m.callOriginal();
+    const LRESULT result = m.callOriginal();
+    events_.listScrolled(topRow());
+    return result;
 }
 
-void Win32Window::reportList()
+void Win32Window::Control_SetFocus(Control c, bool selectText)
 {
-    HWND list = control(Control::lstLista);
-    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-    if (selectedRow() != events_.list().selectedRow() || top != events_.list().topRow())
-        events_.listShown(selectedRow(), top);
-}
-
-void Win32Window::moveFocus(Control from, int step)
-{
-    const Control to = kFrmLexidor.nextFocus(from, step);
-    SetFocus(control(to));
-    // Tabbing into the search box selects its text, as a dialog would.
-    if (to == Control::txtBuscar)
-        SendMessageW(control(to), EM_SETSEL, 0, -1);
+    SetFocus(control(c));
+    if (selectText)
+        SendMessageW(control(c), EM_SETSEL, 0, -1);
 }
 
 } // namespace lexidor

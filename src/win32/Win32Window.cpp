@@ -19,7 +19,11 @@ namespace lexidor {
 namespace {
 
 constexpr wchar_t kClassName[] = L"LexidorForm";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A caption with the buttons the table names, and a border the user can
+// drag only when the window is sizable.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
+                         (kFrmLexidor.sizable ? WS_THICKFRAME : 0) |
+                         (kFrmLexidor.minimizeMaximizeButtons ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0);
 constexpr DWORD kExStyle = 0;
 constexpr UINT kFirstControlId = 1001;
 
@@ -99,6 +103,8 @@ DWORD styleOf(ControlKind kind)
     case ControlKind::TextBox:
         return child | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
     case ControlKind::ListBox:
+        // Its height is made whole rows from the table (fitList), at every
+        // resolution, rather than by the list box's own rounding.
         return child | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
     case ControlKind::CommandButton:
         return child | WS_TABSTOP | BS_PUSHBUTTON;

@@ -21,10 +21,9 @@ namespace lexidor {
 // mechanism only: which message is which runtime event, and how a control
 // is told to show a state.
 //
-// Messages used: WM_KEYUP of the edit and the list (subclassed) for KeyUp,
-// the edit's button releases for Click, WM_LBUTTONDBLCLK on a list row for
-// DblClick, BN_CLICKED for the button, WM_COMMAND of the menu for Cerrar, and
-// the window's first WM_ACTIVATE for Activate.
+// Messages used: the keys and mouse buttons of the edit, the list and the
+// button (subclassed), reported to the form as they came; BN_CLICKED for the
+// button, WM_COMMAND of the menu for Cerrar, WM_ACTIVATE for activation.
 //
 // The window is aware of each monitor's resolution: it lays the table out at
 // the window's dots per inch, and again on WM_DPICHANGED. Screen readers
@@ -73,6 +72,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
+    void Control_SetFocus(Control c, bool selectText) override;
     void lstLista_Show(int selectedRow, int topRow) override;
     void lblDescripcion_SetCaption(std::u16string_view caption) override;
     void Announce(std::u16string_view text) override;
@@ -95,10 +95,11 @@ private:
     };
 
     LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT controlMessage(Control id, const Message& m);
     LRESULT boxMessage(const Message& m);
     LRESULT listMessage(const Message& m);
-    void reportList();
     void fitList();
+    int listBorder() const;
     void createMenu();
     void createControls();
     void nameControls();
@@ -109,7 +110,6 @@ private:
     void fixClientSize();
     void paintBackground(HDC dc, const RECT& area) const;
     void drawLabel(const DRAWITEMSTRUCT& item) const;
-    void moveFocus(Control from, int step);
     int indexOf(HWND window) const;
 
     HINSTANCE instance_;

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
+#include <vector>
 
 namespace lexidor {
 namespace {
@@ -41,6 +43,7 @@ TEST_P(AfterEnd, NoHandlerRuns)
     ASSERT_TRUE(w.events.hasEnded());
     w.rt.userTypes(u"n");
     w.rt.userShowsList(0, 0);
+    w.rt.userFocuses(FakeRuntime::Focus::lstLista);
 
     GetParam().event(w);
 
@@ -54,13 +57,14 @@ TEST_P(AfterEnd, NoHandlerRuns)
 
 INSTANTIATE_TEST_SUITE_P(
     Events, AfterEnd,
-    testing::Values(EventCase{"EnterInBox", [](FakeWindow& w) { w.events.boxKeyReleased(vk::Return); }},
-                    EventCase{"LetterInBox", [](FakeWindow& w) { w.events.boxKeyReleased(vk::KeyA + 13); }},
-                    EventCase{"EnterInList", [](FakeWindow& w) { w.events.listKeyReleased(vk::Return); }},
+    testing::Values(EventCase{"EnterInBox", [](FakeWindow& w) { w.key(vk::Return); }},
+                    EventCase{"LetterInBox", [](FakeWindow& w) { w.key(vk::KeyA + 13); }},
+                    EventCase{"EnterInList", [](FakeWindow& w) { w.listKey(vk::Return); }},
+                    EventCase{"ArrowInList", [](FakeWindow& w) { w.listKey(vk::Down); }},
+                    EventCase{"Tab", [](FakeWindow& w) { w.tab(false); }},
                     EventCase{"Buscar", [](FakeWindow& w) { w.events.buscarClicked(); }},
-                    EventCase{"ClickInBox",
-                              [](FakeWindow& w) { w.events.boxButtonReleased(MouseButton::Left, true); }},
-                    EventCase{"DoubleClickOnRow", [](FakeWindow& w) { w.events.listDoubleClicked(true); }},
+                    EventCase{"ClickInBox", [](FakeWindow& w) { w.clickBox(); }},
+                    EventCase{"DoubleClickOnRow", [](FakeWindow& w) { w.doubleClickRow(13); }},
                     EventCase{"Activation", [](FakeWindow& w) { w.events.activated(); }},
                     EventCase{"CerrarAgain", [](FakeWindow& w) { w.events.cerrarChosen(); }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -82,8 +86,9 @@ TEST(FormEvents, OnlyTheFirstActivationRaisesActivate)
     EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::lstLista);
 }
 
-// Mouse releases in the box, after "c" (intLongitud 2): a Click restarts the
-// search (intLongitud 1, intIndice 0).
+// Mouse buttons in the box, after "c" (intLongitud 2): a Click restarts the
+// search (intLongitud 1, intIndice 0). The toolkits report presses and
+// releases as they see them; which of them make a Click is decided once.
 struct ClickCase {
     const char* name;
     std::function<void(FormEvents&)> mouse;
@@ -106,43 +111,80 @@ TEST_P(BoxClicks, OneClickPerClick)
     EXPECT_EQ(w.form().longitud() == 1 && w.form().indice() == 0, GetParam().clicks);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Releases, BoxClicks,
-    testing::Values(
-        ClickCase{"LeftInside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Left, true); }, true},
-        ClickCase{"LeftOutside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Left, false); }, false},
-        ClickCase{"RightInside", [](FormEvents& e) { e.boxButtonReleased(MouseButton::Right, true); }, false},
-        ClickCase{"ReleaseEndingADoubleClick",
-                  [](FormEvents& e) {
-                      e.boxDoubleClicked();
-                      e.boxButtonReleased(MouseButton::Left, true);
-                  },
-                  false},
-        ClickCase{"ClickAfterADoubleClick",
-                  [](FormEvents& e) {
-                      e.boxDoubleClicked();
-                      e.boxButtonReleased(MouseButton::Left, true);
-                      e.boxButtonReleased(MouseButton::Left, true);
-                  },
-                  true},
-        ClickCase{"RightReleaseEndsTheDoubleClickToo",
-                  [](FormEvents& e) {
-                      e.boxDoubleClicked();
-                      e.boxButtonReleased(MouseButton::Right, true);
-                      e.boxButtonReleased(MouseButton::Left, true);
-                  },
-                  true}),
-    [](const auto& info) { return std::string(info.param.name); });
+constexpr Control box = Control::txtBuscar;
+constexpr MouseButton left = MouseButton::Left, right = MouseButton::Right;
 
-TEST(FormEvents, ADoubleClickBelowTheRowsCopiesNothing)
+INSTANTIATE_TEST_SUITE_P(Gestures, BoxClicks,
+                         testing::Values(
+                             // A release with no press in the box before it (the press was
+                             // elsewhere, and the pointer came in) is no click.
+                             ClickCase{"ReleaseWithoutPress",
+                                       [](FormEvents& e) { e.buttonReleased(box, left, true); }, false},
+                             // Both buttons down, the left let go first: the left's click,
+                             // whichever button went down last.
+                             ClickCase{"LeftReleasedDuringAChord",
+                                       [](FormEvents& e) {
+                                           e.buttonPressed(box, left, -1, 1);
+                                           e.buttonPressed(box, right, -1, 1);
+                                           e.buttonReleased(box, left, true);
+                                           e.buttonReleased(box, right, true);
+                                       },
+                                       true},
+                             // A right press reported with a left release (as one browser
+                             // engine reports it) is no click.
+                             ClickCase{"RightPressLeftRelease",
+                                       [](FormEvents& e) {
+                                           e.buttonPressed(box, right, -1, 1);
+                                           e.buttonReleased(box, left, true);
+                                       },
+                                       false},
+                             // A third press in quick succession is a click again.
+                             ClickCase{"ThirdPress",
+                                       [](FormEvents& e) {
+                                           e.buttonPressed(box, left, -1, 3);
+                                           e.buttonReleased(box, left, true);
+                                       },
+                                       true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The list's navigation keys, as a classic list box moves its selection:
+// 61 rows, 19 in sight.
+struct Move {
+    const char* name;
+    int key;
+    int selected, top;
+    std::optional<int> expected;
+};
+
+void PrintTo(const Move& m, std::ostream* os)
 {
-    FakeWindow w;
-    w.selectRow(60);
-    w.events.listDoubleClicked(false);
-    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), "");
-    w.events.listDoubleClicked(true);
-    EXPECT_EQ(utf8(w.rt.txtBuscar_Text()), utf8(kCatalogue[60].term));
+    *os << m.name;
 }
+
+class ListKey : public testing::TestWithParam<Move> {};
+
+TEST_P(ListKey, MovesAsAListBox)
+{
+    const Move& m = GetParam();
+    std::vector<std::u16string_view> rows(61, u"X");
+    ListBox list(rows, 19);
+    list.shown(m.selected, m.top);
+    EXPECT_EQ(list.rowForKey(m.key), m.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ListKey,
+                         testing::Values(Move{"DownFromNone", vk::Down, -1, 5, 5},
+                                         Move{"Down", vk::Down, 3, 0, 4},
+                                         Move{"DownAtTheEnd", vk::Down, 60, 42, 60},
+                                         Move{"UpAtTheTop", vk::Up, 0, 0, 0},
+                                         Move{"Home", vk::Home, 30, 20, 0}, Move{"End", vk::End, 3, 0, 60},
+                                         Move{"PageDownToTheLastRowInSight", vk::Next, 3, 0, 18},
+                                         Move{"PageDownFromTheLastRowInSight", vk::Next, 18, 0, 36},
+                                         Move{"PageDownNearTheEnd", vk::Next, 55, 42, 60},
+                                         Move{"PageUpToTheFirstRowInSight", vk::Prior, 30, 20, 20},
+                                         Move{"PageUpFromTheFirstRowInSight", vk::Prior, 20, 20, 2},
+                                         Move{"OtherKey", vk::KeyA, 3, 0, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The layout table at other display resolutions: each length is scaled
 // from twips on its own, rounded down, as the Windows window places them.
@@ -175,6 +217,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ScaleCase{144, Control::lblBuscar, {24, 36, 253, 25}, 735, 601},
                     ScaleCase{144, Control::lstLista, {24, 120, 361, 376}, 735, 601},
                     ScaleCase{192, Control::txtBuscar, {32, 96, 450, 38}, 980, 802}));
+
+// The list is shortened to whole rows inside its border, as a classic list
+// box with integral height: 19 rows at 96 and at 144 dots per inch.
+TEST(LayoutAtDpi, TheListShowsWholeRowsOnly)
+{
+    EXPECT_EQ(kFrmLexidor.listPixelsAt(96, 2).height, 2 * 2 + 19 * 13);
+    EXPECT_EQ(kFrmLexidor.listPixelsAt(96, 1).height, 2 * 1 + 19 * 13);
+    EXPECT_EQ(kFrmLexidor.listPixelsAt(144, 3).height, 2 * 3 + 19 * 19);
+    EXPECT_EQ(kFrmLexidor.listVisibleRowsAt(144, 3), 19);
+}
 
 TEST(LayoutAtDpi, MarginsAndFramesScaleButNeverVanish)
 {

@@ -98,32 +98,27 @@ private:
     void operator()(const scenario::PressListKey& c)
     {
         using K = scenario::ListKey;
-        const int row = w_->rt.selectedRow();
         switch (c.key) {
         case K::Enter:
             return w_->listKey(vk::Return);
         case K::Space:
             return w_->listKey(vk::Space);
         case K::Up:
-            w_->selectRow(std::max(row - 1, 0));
             return w_->listKey(vk::Up);
         case K::Down:
-            w_->selectRow(std::min(row + 1, kRowCount - 1));
             return w_->listKey(vk::Down);
         case K::Home:
-            w_->selectRow(0);
             return w_->listKey(vk::Home);
         case K::End:
-            w_->selectRow(kRowCount - 1);
             return w_->listKey(vk::End);
         case K::Letter:
-            if (const int to = w_->events.list().rowStartingWith(static_cast<char16_t>(c.letter)); to >= 0)
-                w_->selectRow(to);
-            return w_->listKey(vk::ofCharacter(static_cast<char16_t>(c.letter)));
+            // The key of a letter, unshifted: it types the small letter.
+            return w_->listKey(vk::ofCharacter(static_cast<char16_t>(c.letter)),
+                               static_cast<char32_t>(c.letter - 'A' + 'a'));
         }
     }
 
-    void operator()(const scenario::ReleaseAlt&) { w_->key(vk::Menu); }
+    void operator()(const scenario::ReleaseAlt&) { w_->events.keyReleased(Control::txtBuscar, vk::Menu); }
     void operator()(const scenario::ClickBox& c)
     {
         using B = scenario::Button;
@@ -133,31 +128,23 @@ private:
     }
     void operator()(const scenario::DragBox&) { w_->clickBox(MouseButton::Left, false); }
     void operator()(const scenario::DoubleClickBox&) { w_->doubleClickBox(); }
-    // Buscar takes the focus; a key on it is no event of the window's.
-    void operator()(const scenario::EnterOnBuscar&) { w_->rt.userFocuses(Focus::cmdBuscar); }
+    // Buscar takes the focus, then Enter is pressed and released there.
+    void operator()(const scenario::EnterOnBuscar&)
+    {
+        w_->rt.userFocuses(Focus::cmdBuscar);
+        w_->events.keyPressed(Control::cmdBuscar, vk::Return, {});
+        w_->events.keyReleased(Control::cmdBuscar, vk::Return);
+    }
     void operator()(const scenario::ClickBuscar&) { w_->clickBuscar(); }
     void operator()(const scenario::SelectRow& c) { w_->selectRow(c.row); }
     void operator()(const scenario::DoubleClickRow& c) { w_->doubleClickRow(c.row); }
     void operator()(const scenario::DoubleClickBelowRows&)
     {
-        w_->rt.userFocuses(Focus::lstLista);
-        w_->events.listDoubleClicked(false);
+        w_->events.listScrolled(kRowCount);
+        w_->clickRow(-1);
+        w_->clickRow(-1, MouseButton::Left, 2);
     }
-
-    // The key's release reaches the control that has the focus by then.
-    void operator()(const scenario::Tab& c)
-    {
-        const std::optional<Control> next = w_->tab(c.backwards);
-        auto release = [&](int key) {
-            if (next == Control::txtBuscar)
-                w_->events.boxKeyReleased(key);
-            else if (next == Control::lstLista)
-                w_->events.listKeyReleased(key);
-        };
-        release(vk::Tab);
-        if (c.backwards)
-            release(vk::Shift);
-    }
+    void operator()(const scenario::Tab& c) { w_->tab(c.backwards); }
 
     void operator()(const scenario::Activate&) { w_->events.activated(); }
     void operator()(const scenario::Restart&) { w_ = std::make_unique<FakeWindow>(); }

@@ -66,39 +66,5 @@ INSTANTIATE_TEST_SUITE_P(
         Release{"PhoneKeyWithoutInput", {}, {}, u"Unidentified", u"", 229, vk::None},
         Release{"ComposingKeyNamedAnyway", {}, {}, u"a", u"KeyA", 229, vk::KeyA}));
 
-struct Move {
-    const char* name;
-    std::u16string_view key;
-    int selected, top;
-    std::optional<int> expected;
-};
-
-void PrintTo(const Move& m, std::ostream* os)
-{
-    *os << m.name;
-}
-
-class ListKey : public testing::TestWithParam<Move> {};
-
-// 61 rows, 19 in sight.
-TEST_P(ListKey, MovesAsAListBox)
-{
-    const Move& m = GetParam();
-    EXPECT_EQ(web::listMove(m.key, m.selected, m.top, 19, 61), m.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ListKey,
-                         testing::Values(Move{"DownFromNone", u"ArrowDown", -1, 5, 5},
-                                         Move{"Down", u"ArrowDown", 3, 0, 4},
-                                         Move{"DownAtTheEnd", u"ArrowDown", 60, 42, 60},
-                                         Move{"UpAtTheTop", u"ArrowUp", 0, 0, 0},
-                                         Move{"Home", u"Home", 30, 20, 0}, Move{"End", u"End", 3, 0, 60},
-                                         Move{"PageDownToTheLastRowInSight", u"PageDown", 3, 0, 18},
-                                         Move{"PageDownFromTheLastRowInSight", u"PageDown", 18, 0, 36},
-                                         Move{"PageDownNearTheEnd", u"PageDown", 55, 42, 60},
-                                         Move{"PageUpToTheFirstRowInSight", u"PageUp", 30, 20, 20},
-                                         Move{"PageUpFromTheFirstRowInSight", u"PageUp", 20, 20, 2},
-                                         Move{"OtherKey", u"a", 3, 0, std::nullopt}));
-
 } // namespace
 } // namespace lexidor

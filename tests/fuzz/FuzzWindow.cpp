@@ -73,7 +73,7 @@ struct Session {
     void boxKey(int keyCode)
     {
         const int longitudBefore = frm.longitud();
-        events.boxKeyReleased(keyCode);
+        w.key(keyCode);
         afterKeyStep(keyCode, longitudBefore);
     }
 
@@ -144,7 +144,7 @@ struct Session {
             const int arg = in.byte();
             w.selectRow((arg & 0x7F) % kRowCount);
             if (arg & 0x80) {
-                events.listDoubleClicked(true);
+                w.clickRow((arg & 0x7F) % kRowCount, MouseButton::Left, 2);
                 if (rt.txtBuscar_Text() != rt.selectedText())
                     violation("a double-click did not copy the row into the box", step);
             }

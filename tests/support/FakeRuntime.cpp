@@ -28,6 +28,16 @@ void FakeRuntime::txtBuscar_SetFocus()
     focus_ = Focus::txtBuscar;
 }
 
+void FakeRuntime::Control_SetFocus(Control c, bool selectText)
+{
+    focus_ = c == Control::txtBuscar   ? Focus::txtBuscar
+             : c == Control::lstLista  ? Focus::lstLista
+             : c == Control::cmdBuscar ? Focus::cmdBuscar
+                                       : focus_;
+    if (selectText)
+        allSelected_ = true;
+}
+
 void FakeRuntime::lstLista_Show(int selectedRow, int topRow)
 {
     selected_ = selectedRow;
@@ -121,7 +131,6 @@ void FakeRuntime::userShowsList(int selectedRow, int topRow)
 {
     selected_ = selectedRow;
     top_ = topRow;
-    focus_ = Focus::lstLista;
 }
 
 } // namespace lexidor

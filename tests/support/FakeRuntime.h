@@ -26,6 +26,7 @@ public:
     std::u16string txtBuscar_Text() const override;
     void txtBuscar_SetText(std::u16string_view text) override;
     void txtBuscar_SetFocus() override;
+    void Control_SetFocus(Control c, bool selectText) override;
 
     void lstLista_Show(int selectedRow, int topRow) override;
 

@@ -39,70 +39,82 @@ struct FakeWindow {
     // One character, one or two UTF-16 units, with the key a keyboard reports.
     void typeCharacter(std::u16string_view character)
     {
-        rt.userTypes(character);
-        events.boxKeyReleased(vk::ofCharacter(character.front()));
+        const int code = vk::ofCharacter(character.front());
+        if (events.keyPressed(Control::txtBuscar, code, {}, character.front()) == Reaction::Native)
+            rt.userTypes(character);
+        events.keyReleased(Control::txtBuscar, code);
     }
     void backspace()
     {
-        rt.userBackspace();
-        events.boxKeyReleased(vk::Back);
+        if (events.keyPressed(Control::txtBuscar, vk::Back, {}) == Reaction::Native)
+            rt.userBackspace();
+        events.keyReleased(Control::txtBuscar, vk::Back);
     }
     // A key that leaves the text as it is (Shift, an arrow, Enter, ...).
-    void key(int keyCode) { events.boxKeyReleased(keyCode); }
-    void enter() { events.boxKeyReleased(vk::Return); }
+    void key(int keyCode)
+    {
+        events.keyPressed(Control::txtBuscar, keyCode, {});
+        events.keyReleased(Control::txtBuscar, keyCode);
+    }
+    void enter() { key(vk::Return); }
     // A click in the box to the right of its text: the left button puts the
     // caret at the end; `releasedInside` false when the pointer left the
-    // box before the release.
-    void clickBox(MouseButton button = MouseButton::Left, bool releasedInside = true)
+    // box before the release. `count` as the toolkit counts presses.
+    void clickBox(MouseButton button = MouseButton::Left, bool releasedInside = true, int count = 1)
     {
-        rt.userFocuses(FakeRuntime::Focus::txtBuscar);
-        if (button == MouseButton::Left)
-            rt.userMovesCaretTo(true);
-        events.boxButtonReleased(button, releasedInside);
+        if (events.buttonPressed(Control::txtBuscar, button, -1, count) == Reaction::Native) {
+            rt.userFocuses(FakeRuntime::Focus::txtBuscar);
+            if (button == MouseButton::Left)
+                rt.userMovesCaretTo(true);
+        }
+        events.buttonReleased(Control::txtBuscar, button, releasedInside);
     }
     // The first click, then the second press that is the double-click, and
     // its release.
     void doubleClickBox()
     {
         clickBox();
-        events.boxDoubleClicked();
-        events.boxButtonReleased(MouseButton::Left, true);
+        clickBox(MouseButton::Left, true, 2);
     }
     void clickBuscar()
     {
         rt.userFocuses(FakeRuntime::Focus::cmdBuscar);
         events.buscarClicked();
     }
-    // A click on a row, scrolled into view first, as a list box does it.
-    void selectRow(int row)
+    // A click on a row (-1: below the last row); the second of a
+    // double-click when `count` is 2.
+    void clickRow(int row, MouseButton button = MouseButton::Left, int count = 1)
     {
-        ListBox list = events.list();
-        list.SetListIndex(row);
-        rt.userShowsList(list.selectedRow(), list.topRow());
-        events.listShown(list.selectedRow(), list.topRow());
+        events.buttonPressed(Control::lstLista, button, row, count);
+        events.buttonReleased(Control::lstLista, button, true);
     }
+    void selectRow(int row) { clickRow(row); }
     void doubleClickRow(int row)
     {
-        selectRow(row);
-        events.listDoubleClicked(true);
+        clickRow(row);
+        clickRow(row, MouseButton::Left, 2);
     }
-    void listKey(int keyCode)
+    // A key pressed and released in the list, which has the focus.
+    void listKey(int keyCode, char32_t typed = 0)
     {
         rt.userFocuses(FakeRuntime::Focus::lstLista);
-        events.listKeyReleased(keyCode);
+        events.keyPressed(Control::lstLista, keyCode, {}, typed);
+        events.keyReleased(Control::lstLista, keyCode);
     }
-    // Tab (or Shift+Tab) in the control that has the focus: the focus
-    // moves on in tab order; tabbing into the box selects its text.
-    // Returns the control that has the focus now.
-    std::optional<Control> tab(bool backwards)
+    // Tab (or Shift+Tab) in the control that has the focus: the form moves
+    // the focus, and the releases (Tab's, then Shift's) reach the control
+    // that has it by then. Returns that control.
+    std::optional<Control> tab(bool backwards, Modifiers held = {})
     {
+        held.shift = backwards;
         const std::optional<Control> from = focusedControl();
-        const Control to = kFrmLexidor.nextFocus(from.value_or(Control::lblBuscar), backwards ? -1 : 1);
-        rt.userFocuses(to == Control::txtBuscar  ? FakeRuntime::Focus::txtBuscar
-                       : to == Control::lstLista ? FakeRuntime::Focus::lstLista
-                                                 : FakeRuntime::Focus::cmdBuscar);
-        if (to == Control::txtBuscar)
-            rt.userSelectsAllText();
+        events.keyPressed(from.value_or(Control::lblBuscar), vk::Tab, held);
+        const std::optional<Control> to = focusedControl();
+        if (to) {
+            events.keyReleased(*to, vk::Tab);
+            if (backwards)
+                events.keyReleased(*to, vk::Shift);
+        }
         return to;
     }
     std::optional<Control> focusedControl() const

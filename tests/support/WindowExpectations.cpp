@@ -94,10 +94,19 @@ const Expectation kExpectations[] = {
          std::string wrong;
          for (const ControlDescription& c : kFrmLexidor.controls) {
              const ControlSeen& seen = s.controls[static_cast<std::size_t>(c.id)];
-             if (!seen.exists || !(seen.rect == c.pixelsAt(s.dpi)))
+             const int border = (seen.rect.height - seen.innerHeight) / 2;
+             if (!seen.exists || !(seen.rect == kFrmLexidor.boxAt(c.id, s.dpi, border)))
                  wrong += std::string(c.name) + (seen.exists ? " at " + text(seen.rect) : " missing") + "; ";
          }
          return wrong;
+     }},
+    {"the list shows whole rows only",
+     [](const WindowSeen& s) -> std::string {
+         const int inner = s.controls[static_cast<std::size_t>(Control::lstLista)].innerHeight;
+         const int row = kFrmLexidor.listRowPixelsAt(s.dpi);
+         if (inner % row == 0)
+             return {};
+         return number(inner) + " pixels inside the border, rows of " + number(row);
      }},
     {"every control but the labels is a tab stop",
      [](const WindowSeen& s) -> std::string {

@@ -19,7 +19,8 @@ namespace lexidor::test {
 
 struct ControlSeen {
     bool exists = false;
-    PixelRect rect{}; // in the client area
+    PixelRect rect{};    // in the client area
+    int innerHeight = 0; // inside its border (the list's rows' room)
     bool tabStop = false;
     // What a screen reader gets: the name, or for a control read by its
     // text, the description.

@@ -77,6 +77,7 @@ protected:
                 continue;
             s.exists = true;
             s.rect = pixels(widget->geometry());
+            s.innerHeight = widget->contentsRect().height();
             s.tabStop = (widget->focusPolicy() & Qt::TabFocus) != 0;
             QAccessibleInterface* spoken =
                 QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));

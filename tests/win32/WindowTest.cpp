@@ -226,6 +226,9 @@ public:
             MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
             s.exists = true;
             s.rect = pixels(r);
+            RECT inner{};
+            GetClientRect(control, &inner);
+            s.innerHeight = inner.bottom - inner.top;
             s.tabStop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
             // What the controls say of themselves, through the system's
             // proxy; the names given through the property service are
