@@ -107,6 +107,10 @@ private:
             return w_->listKey(vk::Up);
         case K::Down:
             return w_->listKey(vk::Down);
+        case K::PageUp:
+            return w_->listKey(vk::Prior);
+        case K::PageDown:
+            return w_->listKey(vk::Next);
         case K::Home:
             return w_->listKey(vk::Home);
         case K::End:
@@ -136,15 +140,18 @@ private:
         w_->events.keyReleased(Control::cmdBuscar, vk::Return);
     }
     void operator()(const scenario::ClickBuscar&) { w_->clickBuscar(); }
-    void operator()(const scenario::SelectRow& c) { w_->selectRow(c.row); }
+    void operator()(const scenario::SelectRow& c)
+    {
+        w_->clickRow(c.row, c.button == scenario::Button::Right ? MouseButton::Right : MouseButton::Left);
+    }
     void operator()(const scenario::DoubleClickRow& c) { w_->doubleClickRow(c.row); }
     void operator()(const scenario::DoubleClickBelowRows&)
     {
-        w_->events.listScrolled(kRowCount);
+        w_->scrollList(kRowCount - w_->events.list().visibleRows());
         w_->clickRow(-1);
         w_->clickRow(-1, MouseButton::Left, 2);
     }
-    void operator()(const scenario::Tab& c) { w_->tab(c.backwards); }
+    void operator()(const scenario::Tab& c) { w_->tab(c.backwards, {false, c.ctrl, false, false}); }
 
     void operator()(const scenario::Activate&) { w_->events.activated(); }
     void operator()(const scenario::Restart&) { w_ = std::make_unique<FakeWindow>(); }

@@ -80,6 +80,10 @@ Qt::Key qtKey(scenario::ListKey key)
         return Qt::Key_Up;
     case K::Down:
         return Qt::Key_Down;
+    case K::PageUp:
+        return Qt::Key_PageUp;
+    case K::PageDown:
+        return Qt::Key_PageDown;
     case K::Home:
         return Qt::Key_Home;
     case K::End:
@@ -217,7 +221,8 @@ void QtTarget::operator()(const scenario::SelectRow& c)
     QListWidgetItem* item = list()->item(c.row);
     list()->scrollToItem(item);
     settle();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(list()->viewport(),
+                      c.button == scenario::Button::Right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier,
                       list()->visualItemRect(item).center());
 }
 
@@ -263,7 +268,8 @@ void QtTarget::operator()(const scenario::Tab& c)
         settle();
     };
     const Qt::Key key = c.backwards ? Qt::Key_Backtab : Qt::Key_Tab;
-    const Qt::KeyboardModifiers modifiers = c.backwards ? Qt::ShiftModifier : Qt::NoModifier;
+    const Qt::KeyboardModifiers modifiers =
+        (c.backwards ? Qt::ShiftModifier : Qt::NoModifier) | (c.ctrl ? Qt::ControlModifier : Qt::NoModifier);
     if (c.backwards)
         send(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString());
     send(QEvent::KeyPress, key, modifiers, QStringLiteral("\t"));

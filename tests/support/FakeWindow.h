@@ -85,10 +85,22 @@ struct FakeWindow {
     // double-click when `count` is 2.
     void clickRow(int row, MouseButton button = MouseButton::Left, int count = 1)
     {
+        // Scrolled into sight first, as a user does with the scroll bar.
+        const ListBox& list = events.list();
+        if (row >= 0 && row < list.topRow())
+            scrollList(row);
+        else if (row >= list.topRow() + list.visibleRows())
+            scrollList(row - list.visibleRows() + 1);
         events.buttonPressed(Control::lstLista, button, row, count);
         events.buttonReleased(Control::lstLista, button, true);
     }
     void selectRow(int row) { clickRow(row); }
+    // The list scrolled by the user (the scroll bar, the wheel).
+    void scrollList(int top)
+    {
+        rt.userShowsList(rt.selectedRow(), top);
+        events.listScrolled(top);
+    }
     void doubleClickRow(int row)
     {
         clickRow(row);

@@ -68,11 +68,13 @@ constexpr std::array<std::pair<std::string_view, BoxKey>, 10> kBoxKeys{{
     {"CapsLock", BoxKey::CapsLock},
 }};
 
-constexpr std::array<std::pair<std::string_view, ListKey>, 6> kListKeys{{
+constexpr std::array<std::pair<std::string_view, ListKey>, 8> kListKeys{{
     {"Enter", ListKey::Enter},
     {"Space", ListKey::Space},
     {"Up", ListKey::Up},
     {"Down", ListKey::Down},
+    {"PageUp", ListKey::PageUp},
+    {"PageDown", ListKey::PageDown},
     {"Home", ListKey::Home},
     {"End", ListKey::End},
 }};
@@ -113,10 +115,12 @@ std::optional<Command> command(std::string_view line, int rows)
         if (argument.size() == 1 && argument[0] >= 'A' && argument[0] <= 'Z')
             return PressListKey{ListKey::Letter, argument[0]};
     }
-    if (name == "select" || name == "dblclick") {
+    if (name == "select" || name == "rightclick" || name == "dblclick") {
         if (const auto row = rowNumber(argument, rows)) {
             if (name == "select")
                 return SelectRow{*row};
+            if (name == "rightclick")
+                return SelectRow{*row, Button::Right};
             return DoubleClickRow{*row};
         }
     }
@@ -132,6 +136,7 @@ std::optional<Command> command(std::string_view line, int rows)
         {"dblclick below", DoubleClickBelowRows{}},
         {"tab", Tab{false}},
         {"shift+tab", Tab{true}},
+        {"ctrl+tab", Tab{false, true}},
         {"activate", Activate{}},
         {"restart", Restart{}},
         {"alt+c", EndProgram{EndProgram::AccessKey}},

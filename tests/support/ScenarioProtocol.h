@@ -36,7 +36,7 @@ std::string errorLine(std::u16string_view message);
 inline constexpr std::string_view kEndedLine = "{\"ended\":true}\n";
 
 enum class BoxKey { Enter, KeypadEnter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
-enum class ListKey { Enter, Space, Up, Down, Home, End, Letter };
+enum class ListKey { Enter, Space, Up, Down, PageUp, PageDown, Home, End, Letter };
 
 struct Type {
     std::u16string text;
@@ -59,6 +59,7 @@ struct EnterOnBuscar {};  // Enter pressed and released with the focus on Buscar
 struct ClickBuscar {};
 struct SelectRow {
     int row;
+    Button button = Button::Left; // a right click on a row selects nothing
 };
 struct DoubleClickRow {
     int row;
@@ -66,6 +67,7 @@ struct DoubleClickRow {
 struct DoubleClickBelowRows {};
 struct Tab {
     bool backwards;
+    bool ctrl = false; // Ctrl+Tab, which moves nothing
 };
 struct Activate {};
 struct Restart {};

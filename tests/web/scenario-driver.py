@@ -40,7 +40,8 @@ from browser import STATE_SCRIPT, Browser, json_string, state_line  # noqa: E402
 BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
             "Right": Keys.RIGHT, "Home": Keys.HOME, "End": Keys.END, "Delete": Keys.DELETE,
             "CapsLock": None}
-LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "Home": Keys.HOME, "End": Keys.END}
+LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "PageUp": Keys.PAGE_UP,
+             "PageDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END}
 ROWS = 61
 
 
@@ -71,10 +72,10 @@ def parse_command(line):
     if command == "listkey" and (argument in LIST_KEYS or (len(argument) == 1 and "A" <= argument <= "Z")):
         return ("listkey", argument)
     if line in ("release Alt", "click box", "rightclick box", "middleclick box", "drag box", "dblclick box",
-                "enter on Buscar", "click buscar", "dblclick below", "tab", "shift+tab",
+                "enter on Buscar", "click buscar", "dblclick below", "tab", "shift+tab", "ctrl+tab",
                 "activate", "restart", "alt+c", "click cerrar", "close"):
         return (line,)
-    if command in ("select", "dblclick") and argument.isascii() and argument.isdigit() \
+    if command in ("select", "rightclick", "dblclick") and argument.isascii() and argument.isdigit() \
             and len(argument) <= 9 and int(argument) < ROWS:
         return (command, int(argument))
     raise Unreadable("cannot read")
@@ -201,7 +202,7 @@ class WebTarget:
     def act(self, command):
         name = command[0]
         if name in ("click box", "rightclick box", "middleclick box", "dblclick box", "drag box", "click buscar",
-                    "select", "dblclick", "dblclick below", "click cerrar"):
+                    "select", "rightclick", "dblclick", "dblclick below", "click cerrar"):
             self.before_click()
         if name == "key":
             self.press_box_key(command[1])
@@ -235,6 +236,9 @@ class WebTarget:
         elif name == "select":
             self.scroll_to_row(command[1])
             self.actions().click(self.el("lstLista-%d" % command[1])).perform()
+        elif name == "rightclick":
+            self.scroll_to_row(command[1])
+            self.actions().context_click(self.el("lstLista-%d" % command[1])).perform()
         elif name == "dblclick":
             self.scroll_to_row(command[1])
             self.actions().double_click(self.el("lstLista-%d" % command[1])).perform()
@@ -250,9 +254,11 @@ class WebTarget:
                         return [0, Math.round(y - (r.top + r.height / 2))];
                 return null;""")
             self.actions().move_to_element_with_offset(self.el("lstLista"), dx, dy).double_click().perform()
-        elif name in ("tab", "shift+tab"):
+        elif name in ("tab", "shift+tab", "ctrl+tab"):
             if name == "tab":
                 self.actions().send_keys(Keys.TAB).perform()
+            elif name == "ctrl+tab":
+                self.actions().key_down(Keys.CONTROL).send_keys(Keys.TAB).key_up(Keys.CONTROL).perform()
             else:
                 self.actions().key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
         elif name == "activate":

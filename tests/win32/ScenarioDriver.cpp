@@ -90,6 +90,10 @@ Key win32Key(scenario::ListKey key)
         return {VK_UP, 0, true};
     case K::Down:
         return {VK_DOWN, 0, true};
+    case K::PageUp:
+        return {VK_PRIOR, 0, true};
+    case K::PageDown:
+        return {VK_NEXT, 0, true};
     case K::Home:
         return {VK_HOME, 0, true};
     case K::End:
@@ -170,7 +174,7 @@ private:
     void click(HWND target, int x, int y, bool twice, const Button& button = kLeft);
     void clickBox(bool twice, const Button& button);
     void scrollIntoView(HWND list, int row);
-    void setShift(bool down);
+    void setHeld(int key, int leftKey, bool down);
 
     void operator()(const scenario::Type&) {}
     void operator()(const scenario::PressBoxKey& c)
@@ -334,14 +338,20 @@ void Win32Target::operator()(const scenario::ClickBuscar&)
     click(control(Control::cmdBuscar), client.right / 2, client.bottom / 2, false);
 }
 
-// Scrolls the list as little as needed to show the whole row.
+// Scrolls the list as little as needed to show the whole row, with its
+// scroll bar as a user does (the list hears of it as it would of a drag of
+// the scroll box).
 void Win32Target::scrollIntoView(HWND list, int row)
 {
+    auto scrollTo = [list](int top) {
+        SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, top), 0);
+        SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+    };
     RECT client{};
     GetClientRect(list, &client);
     const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
     if (row < top) {
-        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+        scrollTo(row);
         return;
     }
     for (int first = top; first <= row; ++first) {
@@ -349,7 +359,7 @@ void Win32Target::scrollIntoView(HWND list, int row)
         SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         if (item.bottom <= client.bottom)
             break;
-        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(first + 1), 0);
+        scrollTo(first + 1);
     }
 }
 
@@ -360,7 +370,7 @@ void Win32Target::operator()(const scenario::SelectRow& c)
     settle();
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(c.row), reinterpret_cast<LPARAM>(&item));
-    click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2, false);
+    click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2, false, win32Button(c.button));
 }
 
 void Win32Target::operator()(const scenario::DoubleClickRow& c)
@@ -390,12 +400,12 @@ void Win32Target::operator()(const scenario::DoubleClickBelowRows&)
 
 // The thread's own record of the Shift key, which the window reads with
 // GetKeyState (sent messages do not update it).
-void Win32Target::setShift(bool down)
+void Win32Target::setHeld(int key, int leftKey, bool down)
 {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    keys[VK_LSHIFT] = keys[VK_SHIFT];
+    keys[key] = down ? 0x80 : 0;
+    keys[leftKey] = keys[key];
     SetKeyboardState(keys);
 }
 
@@ -403,8 +413,12 @@ void Win32Target::setShift(bool down)
 // focus by then, as on a real keyboard.
 void Win32Target::operator()(const scenario::Tab& c)
 {
+    if (c.ctrl) {
+        setHeld(VK_CONTROL, VK_LCONTROL, true);
+        SendMessageW(focusOrWindow(), WM_KEYDOWN, VK_CONTROL, keyData(VK_CONTROL, false, false));
+    }
     if (c.backwards) {
-        setShift(true);
+        setHeld(VK_SHIFT, VK_LSHIFT, true);
         SendMessageW(focusOrWindow(), WM_KEYDOWN, VK_SHIFT, keyData(VK_SHIFT, false, false));
     }
     SendMessageW(focusOrWindow(), WM_KEYDOWN, VK_TAB, keyData(VK_TAB, false, false));
@@ -413,8 +427,13 @@ void Win32Target::operator()(const scenario::Tab& c)
     SendMessageW(focusOrWindow(), WM_KEYUP, VK_TAB, keyData(VK_TAB, false, true));
     if (c.backwards) {
         settle();
-        setShift(false);
+        setHeld(VK_SHIFT, VK_LSHIFT, false);
         SendMessageW(focusOrWindow(), WM_KEYUP, VK_SHIFT, keyData(VK_SHIFT, false, true));
+    }
+    if (c.ctrl) {
+        settle();
+        setHeld(VK_CONTROL, VK_LCONTROL, false);
+        SendMessageW(focusOrWindow(), WM_KEYUP, VK_CONTROL, keyData(VK_CONTROL, false, true));
     }
 }
 
