@@ -3,7 +3,10 @@
 
 // The main window as data: every toolkit builds frmLexidor from this table
 // and asks it for every number of the layout (rectangles, colours, margin,
-// font size, tab order), so the layout is written here and nowhere else.
+// font faces and size, tab order, names for screen readers), so the layout
+// is written here and nowhere else. One layout lives elsewhere: on a screen
+// narrower than the window (a phone), the page puts the same controls in one
+// column with touch-sized rows (src/web/lexidor.css, its narrow-screen rule).
 // Lengths are in twips; 15 twips make one pixel at 96 dots per inch, and
 // 1440 make an inch at any resolution.
 

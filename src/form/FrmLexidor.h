@@ -1,41 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// How an event flows through Lexidor
-// ----------------------------------
-//
-//   toolkit event       adaptor              FormEvents          FrmLexidor
-//   (Qt / Win32 /   --> (src/qt, src/win32, -> (the runtime's --> handler
-//    browser / fake)     src/web, the fake)     rules)              |
-//                                                                   v
-//                                              ListBox  <------ ListIndex, Text,
-//                                              (lstLista)       Selected, ListCount
-//                                                 |
-//   widgets drawn   <-- FormRuntime  <------------+------------ Text, Caption, ...
-//   once per event      (lstLista_Show once, at the end of the event)
-//
-// 1. The toolkit reports something the user did: a key released in the
-//    search box, a click on "Buscar", a double-click on a list row.
-// 2. The adaptor (a thin layer that owns the real widgets) reports it to
-//    FormEvents as it saw it: boxKeyReleased(code), boxButtonReleased(...).
-//    Key codes come from one table (KeyCodes.h) on every toolkit.
-// 3. FormEvents applies the rules every toolkit shares (Activate once,
-//    nothing after End, one Click per click) and calls the one matching
-//    FrmLexidor handler, named after its control and event:
-//    txtBuscar_KeyUp(keyCode), cmdBuscar_Click(), ...
-// 4. The handler runs to completion on the window's thread. It works the
-//    list through ListBox, a toolkit-free list box that selects and scrolls
-//    row by row as a real one does, and the other controls through the
-//    FormRuntime interface; the logic never sees a toolkit type.
-// 5. When the handler returns, FormEvents tells the adaptor once where the
-//    list ended (selected row, top row), and the toolkit paints what
-//    changed, once. What the user does to the list directly comes back as
-//    FormEvents::listShown, so the model always holds what the screen shows.
-//
-// Everything in src/form is toolkit-free and runs unchanged on Qt, on Win32,
-// in the browser and on the in-memory fake of the tests. The layout of the
-// window is data, in FormDescription.h; the glossary is data, in
-// src/catalogue.
+// How an event flows: toolkit -> adaptor -> FormEvents (the runtime's rules)
+// -> FrmLexidor (the handlers) -> FormRuntime -> the adaptor draws.
+// An adaptor (src/qt, src/win32, src/web; the tests' fake) does three things:
+// 1. builds the window from kFrmLexidor (FormDescription.h), every size,
+//    face, name and flag from there;
+// 2. reports what its toolkit saw to FormEvents, as it saw it (a key pressed
+//    or released and on which control, a button pressed, released or pressed
+//    twice, the list scrolled or resized, the window activated or gone), and
+//    leaves the toolkit's own handling out where FormEvents says Handled;
+// 3. implements FormRuntime: draws what the form decided, once per event.
 
 #include "FormRuntime.h"
 #include "ListBox.h"

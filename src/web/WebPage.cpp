@@ -38,6 +38,13 @@ void WebWindow::build()
     dom::style(root, "--label-text", rgb(f.labelText));
     dom::style(root, "--label-margin", px(f.labelMargin));
     dom::style(root, "--font", px(f.fontPixels));
+    std::string faces;
+    for (const std::u16string_view face : f.fontFaces) {
+        const std::string name(face.begin(), face.end());
+        const bool generic = face == u"sans-serif";
+        faces += (faces.empty() ? "" : ", ") + (generic ? name : "\"" + name + "\"");
+    }
+    dom::style(root, "--font-faces", faces);
     dom::style(root, "--row", px(f.listRowPixels));
     dom::style(root, "--list-border", px(f.listBorderPixels));
     dom::text(root, f.caption);
@@ -77,7 +84,7 @@ void WebWindow::build()
         elements_[static_cast<std::size_t>(c.id)] = el;
         dom::attr(el, "id", dom::u16(c.name));
         dom::tag(el, static_cast<int>(c.id), -1);
-        const PixelRect r = c.pixels();
+        const PixelRect r = f.boxAt(c.id, kBaseDpi, f.listBorderPixels);
         dom::style(el, "--left", px(r.left));
         dom::style(el, "--top", px(r.top));
         dom::style(el, "--width", px(r.width));
@@ -86,6 +93,10 @@ void WebWindow::build()
             dom::text(el, c.text);
         if (!definition && c.accessibleName != c.text)
             dom::attr(el, "aria-label", c.accessibleName);
+        if (!c.accessibleDescription().empty())
+            dom::attr(el, "aria-description", c.accessibleDescription());
+        if (c.kind == ControlKind::Label)
+            dom::style(el, "white-space", c.wraps() ? "normal" : "nowrap");
         switch (c.kind) {
         case ControlKind::TextBox:
             dom::attr(el, "type", u"text");
@@ -106,10 +117,11 @@ void WebWindow::build()
             break;
         case ControlKind::Label:
             if (definition) {
-                // A region a reader can go to; what a lookup found is read
-                // out by the announcer below.
+                // A region a reader can go to, named by the definition it
+                // shows, as a label is; what a lookup found is read out by
+                // the announcer below.
                 dom::attr(el, "role", u"region");
-                dom::attr(el, "aria-label", c.accessibleName);
+                dom::attr(el, "aria-labelledby", dom::u16(c.name));
             } else {
                 dom::attr(el, "for", dom::u16(f[Control::txtBuscar].name));
             }

@@ -136,7 +136,9 @@ def desktop(b):
     live = [n for n in ax if n.get("live") not in (None, "off")]
     check(len(live) == 1 and live[0]["role"] == "status" and live[0]["live"] == "polite"
           and live[0].get("atomic") is True, "one polite, atomic live region", str(live))
-    check(one(ax, "region", "Definición") is not None, "the definition area is a region named Definición")
+    described = [n for n in ax if n["description"] == "Definición"]
+    check(len(described) == 1 and described[0]["name"] == "",
+          "the definition area is described as Definición, with no name while it is empty", str(described))
     hidden = d.execute_script("const r = document.querySelector('[aria-live]').getBoundingClientRect();"
                               "return r.width <= 1 && r.height <= 1")
     check(hidden, "the live region takes no room on screen")
@@ -157,6 +159,9 @@ def desktop(b):
     check(len(texts) == 2, "the definition of CSN is shown and in the live region", str(texts))
     selected = [n["name"] for n in ax if n["role"] == "option" and n.get("selected")]
     check(selected == ["CSN"], "the list shows CSN selected", str(selected))
+    region = one(ax, "region", CSN)
+    check(region is not None and region["description"] == "Definición",
+          "the definition area is named by the definition it shows, as on the desktop", str(region))
     box = one(ax, "textbox", "Palabra clave")
     check(box is not None and box.get("focused"), "the focus stayed in the box")
     ActionChains(d, duration=0).send_keys(Keys.RETURN).perform()
