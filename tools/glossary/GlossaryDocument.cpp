@@ -108,8 +108,9 @@ std::string document()
           "\n"
           "## Cambios\n"
           "\n"
-          "Respecto a la edición anterior, cambian estas definiciones (qué cambia y en qué fuente "
-          "se apoya):\n"
+          "Respecto a la edición anterior, revisada el "
+       << toUtf8(kPreviousCheckOn)
+       << ", cambian estas definiciones (qué cambia y en qué fuente se apoya):\n"
           "\n";
     writeChanges(md, ChangeKind::Definition);
     md << "\n"
