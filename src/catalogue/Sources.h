@@ -154,6 +154,14 @@ constexpr bool namesPlace(std::u16string_view locator, std::u16string_view place
 inline constexpr std::u16string_view kSourcesCheckedOn = u"9 de diciembre de 2026";
 inline constexpr std::u16string_view kPreviousCheckOn = u"8 de diciembre de 2026";
 
+// What changed in the list above since that check, for the «Cambios» list;
+// empty when nothing did.
+inline constexpr std::u16string_view kSourceListChange =
+    u"se añade la clave «Acuerdo 2023», el Acuerdo del Consejo de Ministros de 7 de marzo de 2023 "
+    u"(BOE-A-2023-7558) con su Estrategia, y la línea del PLABEN nombra todos los textos que lo "
+    u"modificaron (los Reales Decretos 1428/2009, 1276/2011 y 734/2019 y la corrección de errores de "
+    u"2004) y lo que el Acuerdo 2023 sustituye de él.";
+
 // Whether an entry may cite `key`. A plain search, with no pointer compared,
 // so that the sanitizer build can evaluate it in a constant expression too.
 constexpr bool isSourceKey(std::u16string_view key)

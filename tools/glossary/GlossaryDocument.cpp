@@ -117,6 +117,8 @@ std::string document()
           "En estos términos la definición es la misma y solo cambia la fuente citada:\n"
           "\n";
     writeChanges(md, ChangeKind::SourceOnly);
+    if (!kSourceListChange.empty())
+        md << "\nEn la lista de fuentes: " << toUtf8(kSourceListChange) << "\n";
     md << "\n"
           "## Fuentes\n"
           "\n"
