@@ -15,10 +15,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"áreas afectadas por el accidente nuclear."},
     /*  1 */
     {u"ACCIDENTE NUCLEAR",
-     u"ACCIDENTE NUCLEAR: Hecho fortuito, o serie de hechos de un mismo origen, que libera material "
-     u"radiactivo de una central por encima de lo autorizado y causa daños. El PEI lo clasifica en "
-     u"categorías de la I a la IV; en la IV puede hacer falta proteger a la población. La escala INES, "
-     u"que informa al público, es otra clasificación."},
+     u"ACCIDENTE NUCLEAR: Hecho o serie de hechos fortuitos de un mismo origen que liberan de una central "
+     u"más material radiactivo del autorizado y causan daños. El PEI clasifica los accidentes previsibles de "
+     u"la categoría I, sin liberación, a la IV, que puede exigir proteger a la población. La escala INES es "
+     u"otra clasificación."},
     /*  2 */
     {u"ACTIVIDAD",
      u"ACTIVIDAD: Número de desintegraciones nucleares espontáneas que se producen en una cantidad de "
@@ -26,24 +26,25 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"con el tiempo según el periodo de semidesintegración de cada isótopo radiactivo."},
     /*  3 */
     {u"ÁTOMO",
-     u"ÁTOMO: La unidad más pequeña de un elemento químico. Tiene un núcleo de protones y neutrones, "
-     u"que reúne casi toda la masa, rodeado de electrones, y es eléctricamente neutro. El número de "
-     u"protones determina el elemento; los isótopos de un elemento difieren en el número de neutrones."},
+     u"ÁTOMO: La unidad más pequeña de un elemento químico. Tiene un núcleo de protones y neutrones, que "
+     u"reúne casi toda la masa, rodeado de electrones; en conjunto, el átomo es eléctricamente neutro. El "
+     u"número de protones determina el elemento; los isótopos de un elemento difieren en el número de "
+     u"neutrones."},
     /*  4 */
     {u"BEQUERELIO",
      u"BEQUERELIO: Unidad de actividad del Sistema Internacional, de símbolo Bq, que equivale a una "
      u"desintegración por segundo. Debe su nombre al físico Becquerel. Como es una unidad muy pequeña, "
      u"las actividades se suelen expresar en miles, millones o miles de millones de bequerelios."},
     /*  5 */
-    {u"CAT",
-     u"CAT: Centro de la organización de emergencia del titular de una central nuclear, la que responde "
-     u"dentro de la instalación según su plan de emergencia interior (PEI)."},
+    {u"CAT", u"CAT: Sigla que ningún texto oficial consultado desarrolla. En este glosario, un centro de la "
+             u"organización de emergencia del titular de una central nuclear: la que responde dentro de la "
+             u"instalación según su plan de emergencia interior (PEI)."},
     /*  6 */
     {u"CECOP",
-     u"CECOP: Centro de Coordinación Operativa. Desde él se dirige y coordina la respuesta exterior a "
-     u"la central, la del PEN; es el puesto de mando de su director y está en la sede del representante "
-     u"del Gobierno en la provincia. Activado el PEN, funciona como centro integrado. Incluye la SACOP "
-     u"y el CETRA."},
+     u"CECOP: Centro de Coordinación Operativa. Desde él se dirige y coordina la respuesta exterior a la "
+     u"central, la del PEN; es el puesto de mando del director del PEN y está en la sede del representante "
+     u"del Gobierno en la provincia. Activado el PEN, funciona como centro integrado. Incluye la SACOP y el "
+     u"CETRA."},
     /*  7 */
     {u"CECOPAL",
      u"CECOPAL: Centro de Coordinación Operativa Municipal. Puesto de mando desde el que el alcalde, "
@@ -59,15 +60,15 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     {u"CETRA", u"CETRA: Centro de Transmisiones, situado en el CECOP."},
     /* 10 */
     {u"CONFINAMIENTO",
-     u"CONFINAMIENTO: Medida urgente: permanecer en casa o en un edificio cercano para evitar la "
-     u"exposición a la nube radiactiva y a lo depositado en el suelo, y su inhalación. Protege más si "
-     u"se tapan las rendijas y se para la ventilación. Nivel de intervención: 10 mSv evitables en un "
-     u"máximo de 2 días. Pasada la nube, hay que ventilar."},
+     u"CONFINAMIENTO: Medida urgente: quedarse en casa o en un edificio cercano para evitar la irradiación "
+     u"de la nube y del suelo y la inhalación de la nube. Tapar rendijas y parar la ventilación protegen "
+     u"más; pasada la nube, hay que ventilar. Desde 2023 se aplica hasta 10 km en categoría IV (hasta 5 km "
+     u"en la III si se prevé la IV)."},
     /* 11 */
     {u"CONTAMINACIÓN EXTERNA",
-     u"CONTAMINACIÓN EXTERNA: Presencia de sustancias radiactivas sobre la piel, el pelo o la ropa. "
-     u"Mientras siguen ahí, irradian a la persona y pueden extenderse o llegar al interior del "
-     u"organismo. Se elimina o se reduce quitándose la ropa y lavándose, por ejemplo en la ECD."},
+     u"CONTAMINACIÓN EXTERNA: Presencia de sustancias radiactivas sobre la piel, el pelo o la ropa. Mientras "
+     u"siguen ahí, irradian a la persona y la contaminación puede extenderse a otras personas o lugares. Se "
+     u"elimina o se reduce quitándose la ropa y lavándose, por ejemplo en la ECD."},
     /* 12 */
     {u"CONTAMINACIÓN INTERNA",
      u"CONTAMINACIÓN INTERNA: Presencia en el organismo de sustancias radiactivas que han entrado por "
@@ -78,15 +79,15 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     {u"CSN", u"CSN: Consejo de Seguridad Nuclear."},
     /* 14 */
     {u"CURIO",
-     u"CURIO: Unidad antigua de actividad, ajena al Sistema Internacional, de símbolo Ci. Equivale a 37 "
-     u"000 millones de bequerelios, aproximadamente la actividad de un gramo de radio-226. También se "
-     u"usan sus milésimas y millonésimas partes."},
+     u"CURIO: Unidad antigua de actividad, ajena al Sistema Internacional, de símbolo Ci. Equivale a "
+     u"37\u00A0000 millones de bequerelios, aproximadamente la actividad de un gramo de radio-226. También "
+     u"se usan sus milésimas y millonésimas partes."},
     /* 15 */
     {u"DESCONTAMINACIÓN",
      u"DESCONTAMINACIÓN: Eliminación o reducción de la contaminación radiactiva de personas, equipos o "
-     u"vehículos, para que no aumente la dosis ni se extienda. La de personas, en la ECD, va de "
-     u"quitarse la ropa y lavarse a la intervención sanitaria si es interna. La de zonas es una medida "
-     u"de larga duración o de recuperación."},
+     u"vehículos, para que no aumente la dosis ni se extienda. La de personas, en la ECD, va de desvestirse "
+     u"y lavarse a la intervención sanitaria si la contaminación es interna. La de zonas es una medida de "
+     u"larga duración o de recuperación."},
     /* 16 */
     {u"DOSIS ABSORBIDA",
      u"DOSIS ABSORBIDA: Energía que la radiación ionizante cede a la materia por unidad de masa. Su "
@@ -94,10 +95,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"tipo de radiación que la produce."},
     /* 17 */
     {u"DOSIS EFECTIVA",
-     u"DOSIS EFECTIVA: Suma de las dosis equivalentes de todos los tejidos y órganos, cada una "
-     u"ponderada por un factor del tejido. Se mide en sieverts e indica el riesgo de cáncer y de "
-     u"efectos hereditarios, no el de efectos deterministas. El límite para el público, 1 mSv al año, "
-     u"rige en exposiciones planificadas, no en una emergencia."},
+     u"DOSIS EFECTIVA: Suma de las dosis equivalentes de los tejidos y órganos, multiplicadas por su factor "
+     u"de ponderación tisular. Se mide en sieverts e indica el riesgo de cáncer y de efectos hereditarios, "
+     u"no el de efectos deterministas. El límite para el público, 1 mSv al año, rige en exposiciones "
+     u"planificadas, no en una emergencia."},
     /* 18 */
     {u"DOSIS EQUIVALENTE",
      u"DOSIS EQUIVALENTE: Dosis absorbida en un tejido u órgano, ponderada por un factor que depende "
@@ -105,16 +106,16 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"con igual dosis absorbida. Su unidad es el sievert."},
     /* 19 */
     {u"ECD",
-     u"ECD: Estación de Clasificación y Descontaminación. Instalación ya existente, adaptada para ello, "
-     u"en un municipio con el casco urbano fuera de la zona I, lo más cerca posible de ella y a no más "
-     u"de 50 km de la central. Allí se recibe y clasifica a los evacuados y se mide y descontamina a "
-     u"personas y vehículos."},
+     u"ECD: Estación de Clasificación y Descontaminación. Instalación existente adaptada, en un municipio "
+     u"con el casco urbano fuera de la zona I, pero lo más cerca posible, y a no más de 50 km de la central. "
+     u"Allí se recibe y clasifica a los evacuados, se mide y descontamina a las personas y se descontaminan "
+     u"los vehículos de emergencia."},
     /* 20 */
     {u"EFECTOS GENÉTICOS",
-     u"EFECTOS GENÉTICOS: Efectos de la radiación en los descendientes de la persona expuesta, por "
-     u"daños en sus células reproductoras; también se llaman hereditarios. Se han observado en "
-     u"animales, no en personas. La protección radiológica supone, por prudencia, que no tienen umbral "
-     u"y que su probabilidad crece con la dosis."},
+     u"EFECTOS GENÉTICOS: Efectos de la radiación en los descendientes, por daños en las células "
+     u"reproductoras de la persona expuesta; también se llaman hereditarios. Se han observado en animales, "
+     u"no en personas. La protección radiológica supone, por prudencia, que no tienen umbral y que su "
+     u"probabilidad crece con la dosis."},
     /* 21 */
     {u"EFECTOS SOMÁTICOS",
      u"EFECTOS SOMÁTICOS: Efectos de la radiación en la propia persona expuesta. Los deterministas solo "
@@ -134,10 +135,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"significación para la seguridad."},
     /* 24 */
     {u"FISIÓN NUCLEAR",
-     u"FISIÓN NUCLEAR: División de un núcleo pesado, como el uranio-235, en dos fragmentos radiactivos "
-     u"tras absorber un neutrón. Libera mucha energía en forma de calor y radiación, y dos o tres "
-     u"neutrones que pueden causar nuevas fisiones: la reacción en cadena, que en un reactor se "
-     u"mantiene controlada."},
+     u"FISIÓN NUCLEAR: División de un núcleo pesado, como el uranio-235, en dos fragmentos radiactivos. "
+     u"Puede ser espontánea; en un reactor la provoca la absorción de un neutrón. Libera mucha energía en "
+     u"forma de calor y radiación, y dos o tres neutrones que pueden causar nuevas fisiones: la reacción en "
+     u"cadena, controlada en el reactor."},
     /* 25 */
     {u"FUENTE RADIACTIVA",
      u"FUENTE RADIACTIVA: Fuente de radiación que contiene material radiactivo, es decir, sustancias "
@@ -163,10 +164,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"funciones de ABRS."},
     /* 29 */
     {u"GRUPO RADIOLÓGICO",
-     u"GRUPO RADIOLÓGICO: Grupo operativo del PEN, con especialistas del CSN o de entidades públicas o "
-     u"privadas que este considere adecuadas. Sigue la evolución del accidente, caracteriza la "
-     u"situación radiológica, controla las dosis de quienes intervienen, mide la contaminación de "
-     u"personas y vehículos y gestiona los residuos."},
+     u"GRUPO RADIOLÓGICO: Grupo del PEN con especialistas del CSN o de entidades que este juzgue adecuadas. "
+     u"Sus funciones (situación radiológica, dosimetría del personal de intervención, medida de la "
+     u"contaminación, gestión de los residuos en la fase de emergencia) las asume desde 2023 la Dirección "
+     u"Radiológica de la Emergencia del CSN."},
     /* 30 */
     {u"GRUPO SANITARIO",
      u"GRUPO SANITARIO: Grupo operativo del PEN formado por personal que designa la consejería de "
@@ -175,10 +176,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"atención psicológica."},
     /* 31 */
     {u"IRRADIACIÓN EXTERNA",
-     u"IRRADIACIÓN EXTERNA: Exposición a la radiación de fuentes situadas fuera del organismo, como la "
-     u"nube radiactiva o el suelo contaminado. Se reduce con menos tiempo, más distancia y un blindaje, "
-     u"que la atenúa sin anularla; cesa al salir del campo de radiación o al retirar la fuente. Esa "
-     u"radiación no vuelve radiactiva a la persona."},
+     u"IRRADIACIÓN EXTERNA: Exposición a fuentes de radiación de fuera del organismo, como la nube o el "
+     u"suelo contaminado. Se reduce con menos tiempo, más distancia y blindaje, que detiene la beta y atenúa "
+     u"la gamma sin anularla; cesa al salir del campo de radiación o retirar la fuente. Esa radiación no "
+     u"vuelve radiactiva a la persona."},
     /* 32 */
     {u"IRRADIACIÓN INTERNA",
      u"IRRADIACIÓN INTERNA: Exposición a sustancias radiactivas incorporadas al organismo por "
@@ -188,15 +189,15 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     /* 33 */
     {u"NEUTRÓN",
      u"NEUTRÓN: Partícula del núcleo atómico sin carga eléctrica, de masa algo mayor que la del protón. "
-     u"Libre es inestable: en unos diez minutos la mitad se transforma en protones. Provoca y mantiene "
-     u"la fisión. Como radiación, los neutrones son muy penetrantes e ionizan de forma indirecta; el "
-     u"agua y el hormigón los frenan."},
+     u"Libre es inestable: se transforma en un protón, con un periodo de semidesintegración de unos diez "
+     u"minutos. Provoca y mantiene la fisión. Como radiación es muy penetrante e ioniza de forma indirecta; "
+     u"lo frenan el agua y el hormigón."},
     /* 34 */
     {u"NIVEL CENTRAL DE RESPUESTA",
-     u"NIVEL CENTRAL DE RESPUESTA: Nivel estatal que apoya a los PEN provinciales y se activa siempre "
-     u"que se activa uno de ellos. Lo dirige el titular del órgano de protección civil del Ministerio "
-     u"del Interior. Aporta medios extraordinarios, gestiona la ayuda internacional y avisa al OIEA, a "
-     u"la Unión Europea y a los países vecinos."},
+     u"NIVEL CENTRAL DE RESPUESTA: Nivel estatal de apoyo a los PEN; se activa con cualquiera de ellos. Lo "
+     u"dirige el titular del órgano de protección civil del Ministerio del Interior. Aporta medios "
+     u"extraordinarios, gestiona la ayuda internacional y notifica al OIEA y a la Unión Europea y, en su "
+     u"caso, a los países fronterizos."},
     /* 35 */
     {u"PARTÍCULA ALFA",
      u"PARTÍCULA ALFA: Núcleo de helio formado por dos protones y dos neutrones. La emiten núcleos "
@@ -250,9 +251,9 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"protones de un núcleo es el número atómico, que determina de qué elemento se trata."},
     /* 47 */
     {u"RADIACIÓN IONIZANTE",
-     u"RADIACIÓN IONIZANTE: Radiación capaz de producir iones, directa o indirectamente, al atravesar "
-     u"la materia. Puede ser de partículas (alfa, beta, neutrones) o electromagnética (rayos gamma y "
-     u"X), y puede dañar las células. La luz, las ondas de radio y las microondas no son ionizantes."},
+     u"RADIACIÓN IONIZANTE: Radiación capaz de producir iones, directa o indirectamente, al atravesar la "
+     u"materia. Puede ser de partículas (alfa, beta, neutrones) o electromagnética (rayos gamma y X), y "
+     u"puede dañar las células. La luz visible, las ondas de radio y las microondas no son ionizantes."},
     /* 48 */
     {u"RADIACTIVIDAD",
      u"RADIACTIVIDAD: Transformación espontánea de núcleos inestables en otros, con emisión de "
@@ -261,10 +262,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"30 años el cesio-137."},
     /* 49 */
     {u"RAYO GAMMA",
-     u"RAYO GAMMA: Radiación electromagnética de alta energía, sin masa ni carga, que emite un núcleo "
-     u"excitado, normalmente tras una desintegración alfa o beta. Es como los rayos X, pero de origen "
-     u"nuclear. Muy penetrante, la atenúan el plomo, el hormigón o el agua; es la causa principal de la "
-     u"irradiación externa."},
+     u"RAYO GAMMA: Radiación electromagnética de alta energía que emite un núcleo excitado, casi siempre "
+     u"tras una desintegración alfa o beta; es como los rayos X, pero de origen nuclear. Muy penetrante: la "
+     u"atenúan plomo, hormigón o agua. En una emergencia nuclear es la causa principal de la irradiación "
+     u"externa por la nube y el suelo."},
     /* 50 */
     {u"REACTOR NUCLEAR",
      u"REACTOR NUCLEAR: Estructura con combustible nuclear dispuesto para que en ella se mantenga por "
@@ -274,9 +275,9 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
     /* 51 */
     {u"RESÍDUO RADIACTIVO",
      u"RESÍDUO RADIACTIVO: Material o producto de desecho sin uso previsto que contiene sustancias "
-     u"radiactivas, o está contaminado con ellas, por encima de los niveles que fija el Ministerio "
-     u"previo informe favorable del CSN. Su gestión está encomendada por ley a ENRESA, la Empresa "
-     u"Nacional de Residuos Radiactivos."},
+     u"radiactivas, o está contaminado con ellas, por encima de los niveles que fija el Ministerio para la "
+     u"Transición Ecológica y el Reto Demográfico previo informe favorable del CSN. Su gestión está "
+     u"encomendada por ley a ENRESA."},
     /* 52 */
     {u"SACOP", u"SACOP: Sala de Coordinación Operativa. Situada en el CECOP."},
     /* 53 */
@@ -286,10 +287,10 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
                u"consecuencias de un accidente y prepara recomendaciones."},
     /* 54 */
     {u"SECTOR DE ATENCIÓN PREFERENTE",
-     u"SECTOR DE ATENCIÓN PREFERENTE: Sector de 22,5 grados centrado en la central, hacia donde va el "
-     u"viento, más sus dos vecinos. Su parte en la subzona IB forma, con toda la IA, la zona de "
-     u"atención preferente, donde, en un accidente de categoría IV, se aplican enseguida las medidas de "
-     u"la situación 3, evacuación incluida."},
+     u"SECTOR DE ATENCIÓN PREFERENTE: Sector de 22,5 grados, con vértice en la central, que contiene la "
+     u"dirección predominante hacia la que va el viento, más los dos adyacentes de igual amplitud. Su parte "
+     u"en la subzona IB y toda la IA forman la zona de atención preferente, donde, en un accidente de "
+     u"categoría IV, se evacúa de inmediato."},
     /* 55 */
     {u"SEGURIDAD ASOCIADA",
      u"SEGURIDAD ASOCIADA: Medidas de seguridad que acompañan a una central nuclear, como el personal "
@@ -297,16 +298,15 @@ constexpr std::array<Entry, kRowCount> kCatalogue{{
      u"el mantenimiento y la inspección del CSN."},
     /* 56 */
     {u"SEGURIDAD EN EMERGENCIA",
-     u"SEGURIDAD EN EMERGENCIA: Seguridad prevista para una emergencia: la planificación que limita las "
-     u"consecuencias de un accidente, con el plan de emergencia interior (PEI), a cargo del titular "
-     u"dentro de la central, y el exterior (PEN), a cargo del Estado, con medidas para proteger a la "
-     u"población."},
+     u"SEGURIDAD EN EMERGENCIA: Planificación que limita las consecuencias de un accidente si llega a "
+     u"producirse: el plan de emergencia interior (PEI), a cargo del titular dentro de la central, y el "
+     u"exterior (PEN), a cargo del Estado, con medidas para proteger a la población."},
     /* 57 */
     {u"SEGURIDAD INCORPORADA",
-     u"SEGURIDAD INCORPORADA: Seguridad que la propia central lleva incorporada: barreras físicas "
-     u"sucesivas entre el material radiactivo y el exterior (la vaina del combustible, el circuito "
-     u"primario con la vasija y el recinto de contención), sistemas de seguridad y defensa en "
-     u"profundidad, es decir, varios niveles de protección."},
+     u"SEGURIDAD INCORPORADA: Protección que forma parte de la propia central: barreras físicas sucesivas "
+     u"entre el material radiactivo y el exterior (la vaina del combustible, el circuito primario con la "
+     u"vasija y el recinto de contención), sistemas de seguridad y defensa en profundidad, es decir, varios "
+     u"niveles de protección."},
     /* 58 */
     {u"SIEVERT",
      u"SIEVERT: Unidad del Sistema Internacional para la dosis equivalente y la dosis efectiva, de "

@@ -17,23 +17,26 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {u"PLABEN", u"anexo I B; Tít. III 1.6.2.4",
         u"«ABRS: área base de recepción social»; «Serán municipios con funciones de ABRS aquellos "
         u"que tengan capacidad de abastecimiento y albergue de población evacuada»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /*  1 */
     {u"ACCIDENTE NUCLEAR",
      {{{u"PLABEN", u"anexo I; Tít. II 3",
-        u"«hecho o sucesión de hechos fortuitos que tengan el mismo origen y produzcan la liberación "
-        u"del material radiactivo, procedente de una central nuclear, en cantidad superior a la "
-        u"autorizada, causando daños físicos o materiales»; «El PEI de cada central nuclear "
-        u"clasifica los accidentes previsibles en alguna de las cuatro categorías»; «Los accidentes "
-        u"de categoría IV pueden dar lugar a liberación de material radiactivo en cantidades tales "
-        u"que sea necesario aplicar medidas de protección a la población»"},
+        u"«hecho o sucesión de hechos fortuitos que tengan el mismo origen y produzcan la liberación del "
+        u"material radiactivo, procedente de una central nuclear, en cantidad superior a la autorizada, "
+        u"causando daños físicos o materiales»; «El PEI de cada central nuclear clasifica los accidentes "
+        u"previsibles en alguna de las cuatro categorías señaladas»; «Los accidentes de categoría I no "
+        u"producen liberación de material radiactivo»; «Los accidentes de categoría IV pueden dar lugar a "
+        u"liberación de material radiactivo en cantidades tales que sea necesario aplicar medidas de "
+        u"protección a la población»"},
        {u"SNE", u"entrada «Escala internacional de sucesos nucleares y radiológicos (rev 1)»",
-        u"«Clasificación de los sucesos nucleares o radiológicos según su importancia para la "
-        u"seguridad»; «El OIEA recomienda su utilización por todos los países para comunicar al "
-        u"público [...] la importancia relativa de cada suceso»"}}},
-     {ChangeKind::SourceOnly, u"La frase sobre la escala INES se cita a su propia fuente, no al PLABEN.",
-      u"SNE, entrada «Escala internacional de sucesos nucleares y radiológicos (rev 1)»"}},
+        u"«Clasificación de los sucesos nucleares o radiológicos según su importancia para la seguridad»; "
+        u"«El OIEA recomienda su utilización por todos los países para comunicar al público [...] la "
+        u"importancia relativa de cada suceso»"}}},
+     {ChangeKind::Definition,
+      u"La serie de hechos también es fortuita («hecho o serie de hechos fortuitos de un mismo origen»), y "
+      u"el PEI no clasifica el accidente ocurrido, sino los accidentes previsibles, de la categoría I, que "
+      u"no libera material radiactivo, a la IV.",
+      u"PLABEN, anexo I y Tít. II 3"}},
     /*  2 */
     {u"ACTIVIDAD",
      {{{u"RD 1029/2022", u"art. 4.2",
@@ -45,8 +48,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"El curio es la unidad de actividad anterior al bequerelio. La actividad de un "
         u"radionucleido decrece con el tiempo: se reduce a la mitad en cada periodo de "
         u"semidesintegración."}}},
-     {ChangeKind::SourceOnly, u"Lo que el artículo citado no dice se cita a la física básica.",
-      u"Física básica"}},
+     {}},
     /*  3 */
     {u"ÁTOMO",
      {{{kPhysicsKey, u"estructura del átomo",
@@ -54,35 +56,39 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"núcleo de protones y neutrones con casi toda su masa y una corteza de tantos electrones "
         u"como protones. El número atómico Z (protones) fija el elemento; sus isótopos tienen "
         u"distinto número de neutrones."}}},
-     {}},
+     {ChangeKind::Definition,
+      u"«Y es eléctricamente neutro» pasa a «en conjunto, el átomo es eléctricamente neutro»: el sujeto "
+      u"podía leerse como el núcleo.",
+      u"Física básica, estructura del átomo"}},
     /*  4 */
     {u"BEQUERELIO",
-     {{{u"RD 1029/2022", u"art. 4.2",
-        u"«La unidad de actividad es el becquerelio (Bq). Un becquerelio es igual a una "
-        u"desintegración nuclear por segundo»"},
+     {{{u"RD 1029/2022", u"art. 4.2, por la unidad y su valor (el texto escribe «becquerelio»)",
+        u"«La unidad de actividad es el becquerelio (Bq). Un becquerelio es igual a una desintegración "
+        u"nuclear por segundo»"},
        {kPhysicsKey, u"unidades de actividad",
-        u"El bequerelio es la unidad del Sistema Internacional y debe su nombre a Henri Becquerel. "
-        u"Es muy pequeño: se usan sus múltiplos kBq, MBq y GBq."}}},
-     {ChangeKind::SourceOnly, u"Lo que el artículo citado no dice se cita a la física básica.",
-      u"Física básica"}},
+        u"El bequerelio es la unidad del Sistema Internacional y debe su nombre a Henri Becquerel. Es muy "
+        u"pequeño: se usan sus múltiplos kBq, MBq y GBq."}}},
+     {ChangeKind::SourceOnly,
+      u"El RD 1029/2022 se cita por la unidad y su valor, no por la grafía: escribe «becquerelio»; el "
+      u"glosario, «bequerelio».",
+      u"RD 1029/2022, art. 4.2"}},
     /*  5 */
     {u"CAT",
      {{{u"PLABEN",
-        u"Tít. I 4 a (nivel de respuesta interior); la sigla CAT no figura en ningún texto "
-        u"consultado",
-        u"«Nivel de respuesta interior o de autoprotección corporativa. Las actuaciones de "
-        u"preparación y respuesta a situaciones de emergencia en este nivel se contienen en el plan "
-        u"de emergencia interior (PEI) de cada central nuclear»"},
+        u"Tít. I 4 a) (nivel de respuesta interior); ningún texto oficial consultado nombra ni desarrolla "
+        u"la sigla CAT",
+        u"«Nivel de respuesta interior o de autoprotección corporativa. Las actuaciones de preparación y "
+        u"respuesta a situaciones de emergencia en este nivel se contienen en el plan de emergencia "
+        u"interior (PEI) de cada central nuclear»"},
        {u"RD 1217/2024", u"art. 24 b) 2.º y d)",
-        u"Reglamento de funcionamiento: «Especificará la organización y funciones del personal "
-        u"adscrito a la instalación, tanto en condiciones normales como de emergencia»; plan de "
-        u"emergencia interior: «Detallará las medidas previstas por el titular y la asignación de "
-        u"responsabilidades para hacer frente a las condiciones de accidente»"}}},
+        u"Reglamento de funcionamiento: «Especificará la organización y funciones del personal adscrito a "
+        u"la instalación, tanto en condiciones normales como de emergencia»; plan de emergencia interior: "
+        u"«Detallará las medidas previstas por el titular y la asignación de responsabilidades para hacer "
+        u"frente a las condiciones de accidente»"}}},
      {ChangeKind::Definition,
-      u"Dice solo que es un centro de la organización de emergencia del titular, dentro de la "
-      u"instalación; ya no afirma que desde él se gestione y apoye técnicamente la respuesta, porque "
-      u"ningún texto oficial consultado nombra el CAT.",
-      u"PLABEN, Tít. I 4 a; RD 1217/2024, art. 24 b) y d)"}},
+      u"Dice que ningún texto oficial consultado desarrolla la sigla, y da como lectura del propio "
+      u"glosario, no de una fuente, que designa un centro de la organización de emergencia del titular.",
+      u"PLABEN, Tít. I 4 a); RD 1217/2024, art. 24 b) y d)"}},
     /*  6 */
     {u"CECOP",
      {{{u"PLABEN", u"Tít. III 3.1",
@@ -93,7 +99,10 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"coordinación operativa integrado (CECOPI)»; «Forman parte del CECOP la sala de "
         u"coordinación operativa (SACOP) [...], el centro de transmisiones (CETRA) y la oficina "
         u"administrativa»"}}},
-     {}},
+     {ChangeKind::Definition,
+      u"«Es el puesto de mando de su director» pasa a «del director del PEN»: el posesivo podía referirse "
+      u"a la central.",
+      u"PLABEN, Tít. III 3.1"}},
     /*  7 */
     {u"CECOPAL",
      {{{u"PLABEN", u"Tít. III 3.3 y 1.6.1",
@@ -102,11 +111,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"«Comunicaciones seguras y redundantes para enlazar con el CECOP»; «Alimentación de energía "
         u"eléctrica redundante y autónoma»; «Medios para avisos a la población»; «El director del "
         u"plan de actuación municipal en emergencia nuclear será el alcalde del municipio»"}}},
-     {ChangeKind::Definition,
-      u"«Suele estar en el ayuntamiento» pasa a «tiene su sede preferentemente en el ayuntamiento», y "
-      u"la energía propia, a «autónoma», como dice el texto; se añade el Tít. III 1.6.1, que hace "
-      u"director al alcalde.",
-      u"PLABEN, Tít. III 3.3 y 1.6.1"}},
+     {}},
     /*  8 */
     {u"CENTRAL NUCLEAR",
      {{{u"LEN", u"art. 2.11 y 2.12 i)",
@@ -123,35 +128,37 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"ciclo térmico de una central",
         u"El calor de la fisión produce vapor; el vapor mueve una turbina, y la turbina, un "
         u"alternador que genera la electricidad."}}},
-     {ChangeKind::SourceOnly,
-      u"El plan exterior de cada provincia se cita al PLABEN, y el ciclo de vapor a la física básica; "
-      u"se añade el RD 1217/2024, en vigor.",
-      u"PLABEN, art. 2 a) a e)"}},
+     {}},
     /*  9 */
     {u"CETRA",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"Tít. III 3.1; anexo I B",
         u"«CETRA: centro de transmisiones»; «Forman parte del CECOP [...] el centro de transmisiones "
         u"(CETRA)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 10 */
     {u"CONFINAMIENTO",
      {{{u"PLABEN", u"anexo IV 1 (confinamiento; autoprotección ciudadana)",
-        u"«Consiste en la permanencia de la población bien en sus domicilios, bien en edificios "
-        u"próximos [...] a fin de evitar la exposición externa a la nube radiactiva y del material "
-        u"depositado en el suelo y la exposición interna por inhalación»; «se puede mejorar si se "
-        u"aplica conjuntamente con alguna de las medidas de autoprotección ciudadana»; «el "
+        u"«Consiste en la permanencia de la población bien en sus domicilios, bien en edificios próximos "
+        u"[...] a fin de evitar la exposición externa a la nube radiactiva y del material depositado en el "
+        u"suelo y la exposición interna por inhalación de las sustancias radiactivas»; «se puede mejorar "
+        u"si se aplica conjuntamente con alguna de las medidas de autoprotección ciudadana»; «el "
         u"taponamiento de rendijas en los accesos de dependencias, o la parada de los sistemas de "
         u"ventilación»; «una vez pasada la nube, es necesaria la ventilación»"},
-       {u"PLABEN", u"anexo II 1",
-        u"Tabla de niveles de intervención: confinamiento, 10 en la columna «Dosis efectiva evitable "
-        u"(mSv)»; nota b): «Dosis evitable en un período de confinamiento no superior a dos días»"}}},
+       {kAgreement2023Key, u"acuerdo segundo, apartado 1; Estrategia, apartado 3.1, tabla 2",
+        u"«Los criterios radiológicos aprobados por el Consejo de Seguridad Nuclear (en adelante CSN), se "
+        u"aplicarán a los planes de emergencia exterior de las centrales nucleares de Trillo "
+        u"(Guadalajara), Almaraz (Cáceres), Santa María de Garoña (Burgos), Cofrentes (Valencia) y Ascó y "
+        u"Vandellós (Tarragona) [...] en los términos y con el contenido que figuran en la Estrategia»; "
+        u"tabla 2, «Relación entre categorías de emergencia y medidas de protección»: categoría III, "
+        u"«Confinamiento», «Hasta 5 km», «Si se prevé pasar a Categoría IV»; categoría IV, "
+        u"«Confinamiento», «Hasta 10 km»"}}},
      {ChangeKind::Definition,
-      u"Ya no dice que se ventila cuando «lo indican las autoridades», que la fuente no dice: pasada "
-      u"la nube, hay que ventilar. Tapar rendijas y parar la ventilación figuran como lo que mejora la "
-      u"protección.",
-      u"PLABEN, anexo IV 1"}},
+      u"Ya no da como vigente el nivel de intervención de 2004 (10 mSv evitables en dos días como máximo, "
+      u"PLABEN, anexo II): desde el Acuerdo de 2023 los planes exteriores aplican los criterios del CSN, "
+      u"que prevén el confinamiento hasta 10 km en categoría IV y hasta 5 km en la III si se prevé pasar a "
+      u"la IV. La inhalación se nombra sin un pronombre que no tenía antecedente.",
+      u"Acuerdo 2023, acuerdo segundo, apartado 1; Estrategia, apartado 3.1, tabla 2"}},
     /* 11 */
     {u"CONTAMINACIÓN EXTERNA",
      {{{u"PLABEN", u"anexo I (contaminación radiactiva)",
@@ -165,8 +172,10 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"el simple despojo de la vestimenta o coberturas, pasando por lavados más o menos "
         u"profundos»"},
        {u"PLABEN", u"Tít. III 1.6.2.3", u"En la ECD: «Medida y descontaminación de personas»"}}},
-     {ChangeKind::Definition, u"«Se elimina» pasa a «se elimina o se reduce», como dice la fuente.",
-      u"PLABEN, anexo I y anexo IV 1"}},
+     {ChangeKind::Definition,
+      u"Ya no dice que la contaminación puede «llegar al interior del organismo», que los lugares citados "
+      u"no dicen; sí, que puede extenderse a otras personas o lugares.",
+      u"PLABEN, anexo IV 1"}},
     /* 12 */
     {u"CONTAMINACIÓN INTERNA",
      {{{u"PLABEN", u"anexo I (contaminación radiactiva); anexo IV 1 (descontaminación de personas)",
@@ -178,22 +187,20 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"incorporación de radionucleidos",
         u"Una herida abierta es otra vía de entrada. Lo incorporado irradia hasta que el organismo "
         u"lo elimina o se desintegra."}}},
-     {ChangeKind::Definition,
-      u"«Requiere tratamiento sanitario» pasa a «puede requerir intervención sanitaria»: no toda "
-      u"contaminación interna se trata.",
-      u"PLABEN, anexo IV 1"}},
+     {}},
     /* 13 */
     {u"CSN",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"anexo I B", u"«CSN: Consejo de Seguridad Nuclear»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 14 */
     {u"CURIO",
      {{{kPhysicsKey, u"unidades de actividad",
-        u"1 Ci = 3,7 × 10^10 Bq, definido a partir de la actividad de un gramo de radio-226; "
-        u"submúltiplos mCi y µCi."}}},
-     {}},
+        u"1 Ci = 3,7 × 10^10 Bq, definido a partir de la actividad de un gramo de radio-226; submúltiplos "
+        u"mCi y µCi. Las cifras se agrupan de tres en tres con un espacio que no se parte."}}},
+     {ChangeKind::Definition,
+      u"En «37 000 millones», el espacio entre las cifras ya no se parte al final de una línea.",
+      u"Física básica, unidades de actividad"}},
     /* 15 */
     {u"DESCONTAMINACIÓN",
      {{{u"PLABEN", u"anexo I",
@@ -207,7 +214,8 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"recuperación»"},
        {u"PLABEN", u"Tít. III 1.6.2.3", u"En la ECD: «Medida y descontaminación de personas»"}}},
      {ChangeKind::Definition,
-      u"«Tratamiento médico» pasa a «intervención sanitaria», las palabras de la fuente.",
+      u"«Si es interna» pasa a «si la contaminación es interna», como dice la fuente, y «quitarse la "
+      u"ropa», a «desvestirse».",
       u"PLABEN, anexo IV 1"}},
     /* 16 */
     {u"DOSIS ABSORBIDA",
@@ -216,9 +224,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"ionizante a la materia»; «La unidad de dosis absorbida es el gray (Gy), donde un gray es "
         u"igual a un julio por kilogramo»; el tipo de radiación lo añade la dosis equivalente: "
         u"«dosis absorbida [...] ponderada en función del tipo y la calidad de la radiación»"}}},
-     {ChangeKind::SourceOnly,
-      u"Se añade el art. 4.20, que muestra que el tipo de radiación lo pondera la dosis equivalente.",
-      u"RD 1029/2022, art. 4.20"}},
+     {}},
     /* 17 */
     {u"DOSIS EFECTIVA",
      {{{u"RD 1029/2022", u"arts. 4.18, 6 c), 15.1 y 67.2 b)",
@@ -234,10 +240,9 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"hereditarios); no sirve para los efectos deterministas, que se valoran con la dosis "
         u"absorbida en cada órgano."}}},
      {ChangeKind::Definition,
-      u"«Mide el riesgo global» pasa a «indica el riesgo de cáncer y de efectos hereditarios, no el de "
-      u"efectos deterministas»; el límite de 1 mSv al año rige en exposiciones planificadas, no en una "
-      u"emergencia.",
-      u"RD 1029/2022, arts. 6 c), 15.1 y 67.2 b)"}},
+      u"«Un factor del tejido» pasa a «su factor de ponderación tisular», el nombre que le da el "
+      u"reglamento.",
+      u"RD 1029/2022, art. 4.18"}},
     /* 18 */
     {u"DOSIS EQUIVALENTE",
      {{{u"RD 1029/2022", u"art. 4.20",
@@ -246,20 +251,19 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"efectividad biológica de las radiaciones",
         u"Con igual dosis absorbida, unas radiaciones (alfa, neutrones) dañan más los tejidos que "
         u"otras (fotones, electrones); por eso se ponderan."}}},
-     {ChangeKind::SourceOnly, u"Lo que el artículo citado no dice se cita a la física básica.",
-      u"Física básica"}},
+     {}},
     /* 19 */
     {u"ECD",
      {{{u"PLABEN", u"Tít. III 1.6.2.3",
-        u"«Municipios sede de estación de clasificación y descontaminación (ECD)»; «Que su casco "
-        u"urbano se encuentre fuera de la zona I, lo más cerca posible de su límite, y en un radio "
-        u"no superior a los 50 km de la central nuclear»; «instalaciones existentes en estos "
-        u"municipios, capaces, una vez adaptadas y habilitadas»; «Recepción e identificación de la "
-        u"población evacuada. Recuento y clasificación de las personas. Medida y descontaminación de "
-        u"personas»; «descontaminación de vehículos de emergencia»"}}},
+        u"«Municipios sede de estación de clasificación y descontaminación (ECD)»; «Que su casco urbano se "
+        u"encuentre fuera de la zona I, lo más cerca posible de su límite, y en un radio no superior a los "
+        u"50 km de la central nuclear»; «instalaciones existentes en estos municipios, capaces, una vez "
+        u"adaptadas y habilitadas»; «Recepción e identificación de la población evacuada. Recuento y "
+        u"clasificación de las personas. Medida y descontaminación de personas. Tránsito, estacionamiento, "
+        u"maniobra y descontaminación de vehículos de emergencia»"}}},
      {ChangeKind::Definition,
-      u"Se quita el ejemplo del polideportivo, que la fuente no da; se dice que la instalación se "
-      u"adapta para ello.",
+      u"Los vehículos que se descontaminan en la ECD son los de emergencia: «se mide y descontamina a las "
+      u"personas y se descontaminan los vehículos de emergencia».",
       u"PLABEN, Tít. III 1.6.2.3"}},
     /* 20 */
     {u"EFECTOS GENÉTICOS",
@@ -271,9 +275,9 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"de experimentación. La CIPR los incluye en el riesgo con el modelo lineal sin umbral, una "
         u"hipótesis prudente, no un hecho observado."}}},
      {ChangeKind::Definition,
-      u"Ya no presenta como hecho que no tengan umbral: no se han observado en seres humanos (sí en "
-      u"animales), y la falta de umbral es la hipótesis prudente de la protección radiológica.",
-      u"Física básica, radiobiología (CIPR, publicación 103)"}},
+      u"«Por daños en sus células reproductoras» pasa a «en las células reproductoras de la persona "
+      u"expuesta»: el posesivo podía referirse a los descendientes.",
+      u"PLABEN, anexo I («efecto radiológico»)"}},
     /* 21 */
     {u"EFECTOS SOMÁTICOS",
      {{{u"PLABEN", u"anexo I («efecto radiológico», «efectos deterministas», «efectos estocásticos»)",
@@ -285,10 +289,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"Las cataratas son un efecto determinista que tarda años en aparecer. Que los estocásticos "
         u"no tengan umbral es la hipótesis prudente de la protección radiológica: no se conoce "
         u"ninguno."}}},
-     {ChangeKind::Definition,
-      u"Los deterministas «suelen» aparecer pronto, no siempre: las cataratas tardan años; de los "
-      u"estocásticos se dice que no tienen umbral conocido.",
-      u"PLABEN, anexo I; Física básica"}},
+     {}},
     /* 22 */
     {u"ELECTRÓN",
      {{{kPhysicsKey, u"partículas del átomo",
@@ -305,17 +306,18 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {u"Manual INES", u"figura de la escala",
         u"Niveles 1 a 3 agrupados como «INCIDENTE» y 4 a 7 como «ACCIDENTE»; por debajo, "
         u"«DESVIACIÓN», «SIN SIGNIFICACIÓN PARA LA SEGURIDAD» (nivel 0)"}}},
-     {ChangeKind::Definition,
-      u"El nivel 0 es una desviación «sin significación para la seguridad», como lo llama el manual de "
-      u"la escala; los niveles se citan a ese manual.",
-      u"Manual INES, figura de la escala"}},
+     {}},
     /* 24 */
     {u"FISIÓN NUCLEAR",
-     {{{kPhysicsKey, u"fisión y reacción en cadena",
-        u"Un núcleo de uranio-235 que absorbe un neutrón se divide en dos productos de fisión "
-        u"radiactivos y libera unos 200 MeV y 2 o 3 neutrones, que pueden producir nuevas fisiones "
-        u"(reacción en cadena, controlada en un reactor)."}}},
-     {}},
+     {{{kPhysicsKey, u"fisión espontánea e inducida; reacción en cadena",
+        u"Algunos núcleos pesados se fisionan de forma espontánea; en un reactor, la fisión la provoca la "
+        u"absorción de un neutrón. Un núcleo de uranio-235 que absorbe un neutrón se divide en dos "
+        u"productos de fisión radiactivos y libera unos 200 MeV y 2 o 3 neutrones, que pueden producir "
+        u"nuevas fisiones (reacción en cadena, controlada en un reactor)."}}},
+     {ChangeKind::Definition,
+      u"Ya no describe solo la fisión inducida: la fisión puede ser espontánea, y en un reactor la provoca "
+      u"la absorción de un neutrón.",
+      u"Física básica, fisión espontánea e inducida"}},
     /* 25 */
     {u"FUENTE RADIACTIVA",
      {{{u"RD 1029/2022", u"arts. 4.40, 4.42, 4.52, 4.80 y 2.1 a) 4.º",
@@ -330,10 +332,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"El material radiactivo de una fuente puede ir sellado en una cápsula (fuente encapsulada) "
         u"o no (fuente no encapsulada). Un tubo de rayos X produce radiación con electricidad y no "
         u"contiene material radiactivo."}}},
-     {ChangeKind::SourceOnly,
-      u"Se citan los artículos que definen material y sustancia radiactiva y el que separa fuentes y "
-      u"equipos; lo de encapsulada, a la física básica.",
-      u"RD 1029/2022, arts. 4.52, 4.80 y 2.1 a) 4.º"}},
+     {}},
     /* 26 */
     {u"FUENTES DE RADIACIÓN ARTIFICIAL",
      {{{u"RD 783/2001", u"anexo I («fuentes artificiales»); derogado, citado solo por su definición",
@@ -343,10 +342,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"Los equipos de rayos X, la medicina nuclear, la radioterapia, los usos industriales y de "
         u"investigación, las centrales nucleares y la lluvia radiactiva de los ensayos de armas "
         u"nucleares son fuentes de radiación creadas por el ser humano."}}},
-     {ChangeKind::Definition,
-      u"Se define como «fuentes de radiación distintas de las naturales» (ya no «creadas o manipuladas "
-      u"por el ser humano»), y los ejemplos se citan a la física básica.",
-      u"RD 783/2001, anexo I (derogado, citado solo por su definición); Física básica"}},
+     {}},
     /* 27 */
     {u"FUENTES DE RADIACIÓN NATURAL",
      {{{u"RD 1029/2022", u"arts. 4.39, 4.41, 4.69, 2.2 a) y 77.2",
@@ -360,10 +356,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"El uranio y el torio son elementos radiactivos de la corteza terrestre; el radón es un gas "
         u"que se forma en el suelo al desintegrarse el radio; el potasio-40 es un isótopo radiactivo "
         u"natural presente en el cuerpo."}}},
-     {ChangeKind::SourceOnly,
-      u"Se citan el art. 2.2 a), que nombra los rayos cósmicos y los radionucleidos de la corteza y "
-      u"del cuerpo, y el art. 77.2 sobre el radón; los ejemplos, a la física básica.",
-      u"RD 1029/2022, arts. 2.2 a) y 77.2"}},
+     {}},
     /* 28 */
     {u"GRUPO LOGÍSTICO",
      {{{u"PLABEN", u"Tít. III 1.5.5",
@@ -377,14 +370,21 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
     /* 29 */
     {u"GRUPO RADIOLÓGICO",
      {{{u"PLABEN", u"Tít. III 1.5.2",
-        u"«personal especializado en materia de seguridad nuclear o protección radiológica, "
-        u"procedente del CSN o de las entidades públicas o privadas que éste considere adecuadas»; "
-        u"«Realizar el seguimiento de la evolución del accidente»; «Caracterizar la situación "
-        u"radiológica del área afectada»; «Efectuar el control dosimétrico del personal que "
-        u"intervenga en la emergencia»; «Medir y evaluar la contaminación externa e interna de la "
-        u"población»; «contaminación en vehículos»; «Realizar las actividades de gestión de los "
-        u"residuos radiactivos»"}}},
-     {}},
+        u"«personal especializado en materia de seguridad nuclear o protección radiológica, procedente del "
+        u"CSN o de las entidades públicas o privadas que éste considere adecuadas»; «Caracterizar la "
+        u"situación radiológica del área afectada por el accidente»; «Efectuar el control dosimétrico del "
+        u"personal que intervenga en la emergencia»; «Medir y evaluar la contaminación externa e interna "
+        u"de la población»; «Medir y evaluar la contaminación en vehículos»; «Realizar las actividades de "
+        u"gestión de los residuos radiactivos que deban llevarse a cabo en la fase de emergencia»"},
+       {kAgreement2023Key, u"acuerdo sexto, apartado 1",
+        u"«La participación del CSN [...] se llevará a cabo mediante la Dirección Radiológica de la "
+        u"Emergencia, que asumirá las funciones de carácter radiológico establecidas en los planes "
+        u"vigentes [...] y en concreto, las asignadas al Grupo Radiológico en los planes exteriores de "
+        u"emergencia nuclear»"}}},
+     {ChangeKind::Definition,
+      u"Sus funciones las asume desde 2023 la Dirección Radiológica de la Emergencia del CSN; la gestión "
+      u"de residuos es la de la fase de emergencia, no toda.",
+      u"Acuerdo 2023, acuerdo sexto, apartado 1; PLABEN, Tít. III 1.5.2 g)"}},
     /* 30 */
     {u"GRUPO SANITARIO",
      {{{u"PLABEN", u"Tít. III 1.5.4",
@@ -397,36 +397,37 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
     /* 31 */
     {u"IRRADIACIÓN EXTERNA",
      {{{u"RD 1029/2022", u"arts. 4.31 y 4.1",
-        u"«Exposición externa: exposición del organismo a fuentes exteriores a él»; «Activación: "
-        u"proceso mediante el cual un nucleido estable se transforma en radionucleido cuando el "
-        u"material en que está contenido es irradiado con fotones de alta energía o partículas»"},
+        u"«Exposición externa: exposición del organismo a fuentes exteriores a él»; «Activación: proceso "
+        u"mediante el cual un nucleido estable se transforma en radionucleido cuando el material en que "
+        u"está contenido es irradiado con fotones de alta energía o partículas»"},
        {u"PLABEN", u"anexo IV, introducción",
-        u"«La exposición externa es la causada por los radionúclidos en forma de aerosol presentes "
-        u"en la nube y por los radionúclidos de la nube que se depositen en el suelo»"},
+        u"«La exposición externa es la causada por los radionúclidos en forma de aerosol presentes en la "
+        u"nube y por los radionúclidos de la nube que se depositen en el suelo»"},
        {kPhysicsKey, u"protección contra la radiación externa",
-        u"La dosis crece con el tiempo de exposición y baja con la distancia y con el blindaje, que "
-        u"atenúa la radiación gamma sin anularla. La radiación gamma y beta de la nube y del suelo "
-        u"no tiene energía para activar los núcleos del cuerpo; otra cosa es que se deposite "
+        u"La dosis crece con el tiempo de exposición y baja con la distancia y con el blindaje. Unos "
+        u"milímetros de aluminio o de plástico detienen la radiación beta; la gamma se atenúa con el "
+        u"espesor del blindaje, pero nunca se anula del todo. La radiación gamma y beta de la nube y del "
+        u"suelo no tiene energía para activar los núcleos del cuerpo; otra cosa es que se deposite "
         u"material radiactivo sobre él (contaminación)."}}},
      {ChangeKind::Definition,
-      u"«No vuelve radiactiva a la persona» pasa a «esa radiación no vuelve radiactiva a la persona»: "
-      u"la radiación de la nube o del suelo no activa el cuerpo, aunque otras (neutrones, fotones de "
-      u"muy alta energía) sí pueden activar un material.",
-      u"RD 1029/2022, art. 4.1; Física básica"}},
+      u"El blindaje «detiene la beta y atenúa la gamma sin anularla»: antes se decía de toda radiación "
+      u"que el blindaje la atenúa sin anularla, lo que solo vale para la gamma.",
+      u"Física básica, protección contra la radiación externa"}},
     /* 32 */
     {u"IRRADIACIÓN INTERNA",
      {{{u"RD 1029/2022", u"arts. 4.32 y 4.19",
-        u"«Exposición interna: exposición del organismo a fuentes interiores a él»; «como resultado "
-        u"de una incorporación»; «Cuando no se especifica el valor de [tau], se sobreentiende un "
-        u"período de cincuenta años para los adultos o hasta la edad de setenta años para los niños»"},
+        u"«Exposición interna: exposición del organismo a fuentes interiores a él»; «como resultado de una "
+        u"incorporación»; «Cuando no se especifica el valor de τ, se sobreentiende un período de cincuenta "
+        u"años para los adultos o hasta la edad de setenta años para los niños»"},
        {u"PLABEN", u"anexo I (contaminación radiactiva)",
         u"«interna cuando penetra en el organismo por cualquier vía de incorporación (inhalación, "
         u"ingestión, percutánea, etc.)»"},
        {kPhysicsKey, u"incorporación de radionucleidos",
-        u"Una herida abierta es otra vía de entrada; lo incorporado irradia hasta que el organismo "
-        u"lo elimina o se desintegra."}}},
-     {ChangeKind::Definition, u"Se añade la entrada a través de la piel («percutánea»).",
-      u"PLABEN, anexo I"}},
+        u"Una herida abierta es otra vía de entrada; lo incorporado irradia hasta que el organismo lo "
+        u"elimina o se desintegra."}}},
+     {ChangeKind::SourceOnly,
+      u"La cita del art. 4.19 escribe la letra griega «τ», como el BOE, donde decía «[tau]».",
+      u"RD 1029/2022, art. 4.19"}},
     /* 33 */
     {u"NEUTRÓN",
      {{{kPhysicsKey, u"partículas del átomo",
@@ -434,22 +435,26 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"desintegra en un protón, un electrón y un antineutrino, con una semivida de unos 10 "
         u"minutos. Sin carga, ioniza de forma indirecta; lo frenan materiales con mucho hidrógeno, "
         u"como el agua y el hormigón."}}},
-     {}},
+     {ChangeKind::Definition,
+      u"Todo en singular: «los neutrones son muy penetrantes [...]; el agua y el hormigón los frenan» pasa "
+      u"a «es muy penetrante [...]; lo frenan el agua y el hormigón», y la semivida se da como periodo de "
+      u"semidesintegración.",
+      u"Física básica, partículas del átomo"}},
     /* 34 */
     {u"NIVEL CENTRAL DE RESPUESTA",
      {{{u"PLABEN", u"Tít. I 4 b) 2.º y 7 i)",
         u"«El Plan de emergencia nuclear del nivel central de respuesta y apoyo (PENCRA) a los "
         u"anteriores»; «La activación de un PEN supondrá, también, [...] la activación del PENCRA»"},
-       {u"PLABEN", u"Tít. III 2, 2.1 y 2.2",
-        u"«Atender y gestionar las demandas de medios y recursos extraordinarios»; «El director del "
-        u"PENCRA será el titular del órgano del Ministerio del Interior competente en materia de "
-        u"protección civil»; «Coordinar la ayuda internacional que se precise»; «Notificar e "
-        u"informar al Organismo Internacional de la Energía Atómica, a la Unión Europea»; «a las "
-        u"autoridades de los países fronterizos»"}}},
+       {u"PLABEN", u"Tít. III 2, 2.1 y 2.2 d) y e)",
+        u"«Atender y gestionar las demandas de medios y recursos extraordinarios»; «El director del PENCRA "
+        u"será el titular del órgano del Ministerio del Interior competente en materia de protección "
+        u"civil»; «Coordinar la ayuda internacional que se precise»; «Notificar e informar al Organismo "
+        u"Internacional de la Energía Atómica, a la Unión Europea y, en su caso, a otros Estados»; "
+        u"«Notificar e informar, en su caso, a las autoridades de los países fronterizos»"}}},
      {ChangeKind::Definition,
-      u"El director es «el titular del órgano del Ministerio del Interior competente en materia de "
-      u"protección civil», como dice el PLABEN, sin nombrar el cargo.",
-      u"PLABEN, Tít. III 2.1"}},
+      u"Notifica al OIEA y a la Unión Europea y, «en su caso», a los países fronterizos: el aviso a estos "
+      u"no es siempre.",
+      u"PLABEN, Tít. III 2.2 d) y e)"}},
     /* 35 */
     {u"PARTÍCULA ALFA",
      {{{kPhysicsKey, u"desintegración alfa",
@@ -472,38 +477,33 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {u"PLABEN", u"art. 2 a)",
         u"«PENBU: plan de emergencia nuclear, exterior a la central nuclear de Santa María de Garoña "
         u"(Burgos)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 38 */
     {u"PENCA",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"art. 2 b)",
         u"«PENCA: plan de emergencia nuclear, exterior a la central nuclear de Almaraz (Cáceres)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 39 */
     {u"PENGUA",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"art. 2 c)",
         u"«PENGUA: plan de emergencia nuclear, exterior a las centrales nucleares de José Cabrera y "
         u"Trillo (Guadalajara)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 40 */
     {u"PENTA",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"art. 2 d)",
         u"«PENTA: plan de emergencia nuclear, exterior a las centrales nucleares de Ascó y Vandellós "
         u"(Tarragona)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 41 */
     {u"PENVA",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"art. 2 e)",
         u"«PENVA: plan de emergencia nuclear, exterior a la central nuclear de Cofrentes (Valencia)»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 42 */
     {u"PLAN DE EMERGENCIA EXTERIOR",
      {{{u"PLABEN", u"art. 2; Tít. I 4 b) y 5; Tít. III 1.1",
@@ -529,10 +529,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"hacer frente a las condiciones de accidente, con objeto de mitigar sus consecuencias, "
         u"proteger al personal presente en la instalación y comunicar su ocurrencia de forma "
         u"inmediata a las instituciones competentes»"}}},
-     {ChangeKind::SourceOnly,
-      u"El PEI y sus categorías se citan al PLABEN; el RD 1217/2024, art. 24 d), queda como "
-      u"complemento, para su contenido.",
-      u"PLABEN, Tít. I 4 a) y Tít. II 3; anexo III, apartado 2"}},
+     {}},
     /* 44 */
     {u"PLANES DE ACTUACIÓN MUNICIPAL",
      {{{u"PLABEN", u"Tít. I 4 b) 1.º; Tít. III 1.6.1 y 3.3; Tít. IV 7.1 c) y 7.1.1 c)",
@@ -542,10 +539,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"de mando del director del PAMEN»; «correspondientes a los municipios de zona I, de zona II "
         u"y de aquellos que son sede de ECD o con funciones de ABRS»; «serán aprobados por acuerdo "
         u"del Pleno del ayuntamiento [...] y su aprobación será ratificada por el director del PEN»"}}},
-     {ChangeKind::SourceOnly,
-      u"Se añaden los lugares que dicen que el PAMEN es parte del PEN (Tít. I 4 b) y que el CECOPAL es "
-      u"su puesto de mando (Tít. III 3.3).",
-      u"PLABEN, Tít. I 4 b) y Tít. III 3.3"}},
+     {}},
     /* 45 */
     {u"PROFILAXIS RADIOLÓGICA",
      {{{u"PLABEN", u"anexo IV 1 (profilaxis radiológica)",
@@ -555,10 +549,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"posible tras esa incorporación»; «a la mitad, aproximadamente, si el yodo se administra "
         u"tras unas pocas horas de la inhalación»; «La ingestión de yodo debe realizarse siguiendo "
         u"las instrucciones de las autoridades sanitarias»"}}},
-     {ChangeKind::Definition,
-      u"«Se toma si lo indican las autoridades sanitarias» pasa a «según indiquen»: la fuente dice que "
-      u"se toma siguiendo sus instrucciones, no que ellas decidan la medida.",
-      u"PLABEN, anexo IV 1"}},
+     {}},
     /* 46 */
     {u"PROTÓN",
      {{{kPhysicsKey, u"partículas del átomo",
@@ -579,10 +570,9 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"Son ionizantes las partículas alfa y beta, los neutrones y los rayos gamma y X. La luz "
         u"visible (400 a 700 nm), las ondas de radio y las microondas tienen longitudes de onda "
         u"mucho mayores de 100 nm. La ionización puede dañar las células."}}},
-     {ChangeKind::SourceOnly,
-      u"Se citan la LEN (a su paso por la materia) y la física básica (tipos de radiación, daño a las "
-      u"células).",
-      u"LEN, art. 2.1; Física básica"}},
+     {ChangeKind::Definition,
+      u"«La luz» pasa a «la luz visible»: el ultravioleta de menos de 100 nm es ionizante.",
+      u"RD 1029/2022, art. 4.68"}},
     /* 48 */
     {u"RADIACTIVIDAD",
      {{{kPhysicsKey, u"desintegración radiactiva",
@@ -592,11 +582,14 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
     /* 49 */
     {u"RAYO GAMMA",
      {{{kPhysicsKey, u"radiación gamma",
-        u"Los rayos gamma son fotones de alta energía que emite un núcleo excitado, casi siempre "
-        u"tras una desintegración alfa o beta; los rayos X son fotones de la corteza atómica. "
-        u"Penetran mucho; se atenúan con plomo, hormigón o agua. En una emergencia, la dosis externa "
-        u"de la nube y del suelo se debe sobre todo a ellos."}}},
-     {}},
+        u"Los rayos gamma son fotones de alta energía que emite un núcleo excitado, casi siempre tras una "
+        u"desintegración alfa o beta; los rayos X son fotones de la corteza atómica. Penetran mucho; se "
+        u"atenúan con plomo, hormigón o agua. En una emergencia nuclear, la dosis externa de la nube y del "
+        u"suelo se debe sobre todo a ellos; la radiación beta irradia sobre todo la piel."}}},
+     {ChangeKind::Definition,
+      u"Es la causa principal de la irradiación externa «en una emergencia nuclear» y «por la nube y el "
+      u"suelo», no en general.",
+      u"Física básica, radiación gamma"}},
     /* 50 */
     {u"REACTOR NUCLEAR",
      {{{u"LEN", u"art. 2.10",
@@ -610,9 +603,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"partes de un reactor",
         u"Los reactores térmicos, los de casi todas las centrales, tienen combustible, moderador, "
         u"refrigerante, barras de control y vasija; los reactores rápidos no tienen moderador."}}},
-     {ChangeKind::Definition,
-      u"Las partes se dan «en la mayoría de las centrales»: los reactores rápidos no tienen moderador.",
-      u"LEN, art. 2.10; Física básica"}},
+     {}},
     /* 51 */
     {u"RESÍDUO RADIACTIVO",
      {{{u"RD 1029/2022", u"art. 4.71",
@@ -625,48 +616,55 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"29 de abril, se encomienda a la \"Empresa Nacional de Residuos Radiactivos, S. A.\" "
         u"(ENRESA), la gestión de los residuos radiactivos»"}}},
      {ChangeKind::Definition,
-      u"Dice «previo informe favorable del CSN», como la definición legal; ENRESA se cita al RD "
-      u"102/2014, que le encomienda la gestión, y se quita El Cabril, que estas normas no nombran.",
-      u"RD 1029/2022, art. 4.71; RD 102/2014, art. 9.1"}},
+      u"«El Ministerio» pasa a «el Ministerio para la Transición Ecológica y el Reto Demográfico», como "
+      u"dice la definición legal; para que quepa, ENRESA ya no se desarrolla.",
+      u"RD 1029/2022, art. 4.71"}},
     /* 52 */
     {u"SACOP",
      {{{kOwnTextKey, u"texto fijo", u"Texto que el glosario conserva letra por letra."},
        {u"PLABEN", u"Tít. III 3.1; anexo I B",
         u"«SACOP: sala de coordinación operativa»; «Forman parte del CECOP la sala de coordinación "
         u"operativa (SACOP), donde se ubicará el órgano ejecutivo»"}}},
-     {ChangeKind::SourceOnly,
-      u"Texto fijo, sin cambios; se cita también el lugar del PLABEN que lo confirma.", u"PLABEN"}},
+     {}},
     /* 53 */
     {u"SALEM",
      {{{u"PLABEN", u"Tít. III 3.5",
-        u"«Sala de emergencias del Consejo de Seguridad Nuclear (SALEM)»; «será el centro operativo "
-        u"de la organización de respuesta ante emergencias del CSN»; «garantizar su operatividad "
-        u"permanente»; «Comunicaciones de voz, datos o señal de video con los centros de "
-        u"coordinación operativa»; «la sala de control de cada central nuclear»; «Conexión con las "
-        u"redes de vigilancia radiológica automática»; «Herramientas para la evaluación de la "
-        u"situación de la central nuclear accidentada y de las consecuencias radiológicas»"},
+        u"«Sala de emergencias del Consejo de Seguridad Nuclear (SALEM)»; «será el centro operativo de la "
+        u"organización de respuesta ante emergencias del CSN»; «garantizar su operatividad permanente»; "
+        u"«Comunicaciones de voz, datos o señal de video con los centros de coordinación operativa»; «la "
+        u"sala de control de cada central nuclear»; «Conexión con las redes de vigilancia radiológica "
+        u"automática»; «Herramientas para la evaluación de la situación de la central nuclear accidentada "
+        u"y de las consecuencias radiológicas»"},
        {u"PLABEN", u"Tít. III 1.5.2 (funciones de la ORE)",
         u"«Recomendar al director del PEN, a través del jefe del grupo radiológico, las medidas de "
-        u"protección»"}}},
-     {ChangeKind::Definition,
-      u"Se quita «en su sede de Madrid», que la fuente no dice; lo demás se ajusta a lo que el PLABEN "
-      u"da a la sala, y las recomendaciones, a las funciones de la organización de respuesta del CSN.",
-      u"PLABEN, Tít. III 3.5 y 1.5.2"}},
+        u"protección»"},
+       {kAgreement2023Key, u"acuerdo sexto, apartado 1",
+        u"«La participación del CSN [...] se llevará a cabo mediante la Dirección Radiológica de la "
+        u"Emergencia, que asumirá las funciones de carácter radiológico establecidas en los planes "
+        u"vigentes [...] y en concreto, las asignadas al Grupo Radiológico en los planes exteriores de "
+        u"emergencia nuclear»"}}},
+     {ChangeKind::SourceOnly,
+      u"Se cita el Acuerdo de 2023: las funciones radiológicas del CSN en los planes, y las del grupo "
+      u"radiológico por el que recomendaba, las ejerce ahora su Dirección Radiológica de la Emergencia.",
+      u"Acuerdo 2023, acuerdo sexto, apartado 1"}},
     /* 54 */
     {u"SECTOR DE ATENCIÓN PREFERENTE",
      {{{u"PLABEN", u"Tít. II 4 c) 1.º y 2.º; anexo V, figura 2",
         u"«el sector circular de la rosa de los vientos de amplitud» pi/8 radianes (22,5 grados) "
-        u"«concéntricos con la central nuclear, en el que se encuentra la dirección predominante a "
-        u"la que se dirige el viento, junto con los dos sectores adyacentes de la misma amplitud»; "
-        u"«La zona de atención preferente es el área geográfica que comprende la subzona I A y el "
-        u"sector de atención preferente de la subzona I B»; «en caso de un accidente de categoría "
-        u"IV, se aplicarán de forma inmediata las medidas de protección urgentes asociadas a la "
-        u"situación 3»"},
+        u"«concéntricos con la central nuclear, en el que se encuentra la dirección predominante a la que "
+        u"se dirige el viento, junto con los dos sectores adyacentes de la misma amplitud»; «La zona de "
+        u"atención preferente es el área geográfica que comprende la subzona I A y el sector de atención "
+        u"preferente de la subzona I B»; «en caso de un accidente de categoría IV, se aplicarán de forma "
+        u"inmediata las medidas de protección urgentes asociadas a la situación 3»"},
        {u"PLABEN", u"Tít. II 3, tabla I",
-        u"Situación 3: «Medidas urgentes principales: Confinamiento. Profilaxis radiológica. "
-        u"Evacuación»"}}},
-     {ChangeKind::SourceOnly, u"Se añade la tabla I, que incluye la evacuación en la situación 3.",
-      u"PLABEN, Tít. II 3, tabla I"}},
+        u"Situación 3: «Medidas urgentes principales: Confinamiento. Profilaxis radiológica. Evacuación»"},
+       {kAgreement2023Key, u"Estrategia, apartado 3.1, tabla 2",
+        u"Categoría IV: «Evacuación», «Hasta 5 km», «En la zona de Atención preferente Inmediata»"}}},
+     {ChangeKind::Definition,
+      u"Dice que el sector es el que contiene la dirección predominante hacia la que va el viento, con los "
+      u"dos adyacentes de igual amplitud, y que en la zona de atención preferente se evacúa de inmediato "
+      u"en categoría IV, como también prevé la Estrategia de 2023.",
+      u"PLABEN, Tít. II 4 c); Acuerdo 2023, Estrategia, apartado 3.1, tabla 2"}},
     /* 55 */
     {u"SEGURIDAD ASOCIADA",
      {{{u"RD 1217/2024", u"arts. 62.1, 24 c) y f) y 121.1; el término no tiene definición oficial",
@@ -677,10 +675,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {u"RD 1400/2018", u"art. 26",
         u"«El titular debe elaborar, documentar e implantar programas de mantenimiento, pruebas, "
         u"vigilancia e inspección»"}}},
-     {ChangeKind::SourceOnly,
-      u"El personal con licencia, la inspección y el mantenimiento se citan a los artículos que los "
-      u"regulan: RD 1217/2024, arts. 62.1 y 121.1, y RD 1400/2018, art. 26.",
-      u"RD 1217/2024, arts. 62.1 y 121.1; RD 1400/2018, art. 26"}},
+     {}},
     /* 56 */
     {u"SEGURIDAD EN EMERGENCIA",
      {{{u"PLABEN", u"Tít. I 4 y 5; el término no tiene definición oficial",
@@ -690,7 +685,10 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"emergencia interior (PEI)» y «planes de emergencia nuclear, exteriores a las centrales "
         u"nucleares (PEN)»; «la competencia y responsabilidad de la Administración General del "
         u"Estado abarca todas sus fases»"}}},
-     {ChangeKind::SourceOnly, u"Se añade el Tít. I 5, que atribuye el PEN al Estado.", u"PLABEN, Tít. I 5"}},
+     {ChangeKind::Definition,
+      u"Ya no se define como «seguridad prevista para una emergencia», casi con sus propias palabras, sino "
+      u"como la planificación que limita las consecuencias de un accidente.",
+      u"PLABEN, Tít. I 4 y 5"}},
     /* 57 */
     {u"SEGURIDAD INCORPORADA",
      {{{u"RD 1400/2018", u"arts. 11 y 16.1; el término no tiene definición oficial",
@@ -704,8 +702,8 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"barreras de una central de agua ligera",
         u"La vasija del reactor forma parte del circuito primario."}}},
      {ChangeKind::Definition,
-      u"Las barreras y la defensa en profundidad se citan al Reglamento sobre seguridad nuclear; el "
-      u"anexo III del PLABEN, un formulario, solo para los nombres de las barreras.",
+      u"Ya no se define como «seguridad que la central lleva incorporada», casi con sus propias palabras, "
+      u"sino como la protección que forma parte de la propia central.",
       u"RD 1400/2018, arts. 11 y 16.1"}},
     /* 58 */
     {u"SIEVERT",
@@ -719,10 +717,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
        {kPhysicsKey, u"unidades de dosis",
         u"El sievert es una unidad del Sistema Internacional; las dosis habituales se dan en "
         u"milisieverts y microsieverts."}}},
-     {ChangeKind::Definition,
-      u"El límite de 1 milisievert al año para el público rige en exposiciones planificadas, no en una "
-      u"emergencia.",
-      u"RD 1029/2022, arts. 6 c), 15.1 y 67.2 b)"}},
+     {}},
     /* 59 */
     {u"ZONA BAJO CONTROL DEL EXPLOTADOR",
      {{{u"PLABEN", u"Tít. II 4 a) y b)",
@@ -731,8 +726,7 @@ constexpr std::array<EntrySources, kRowCount> kEntrySources{{
         u"de propiedad o de acuerdo con sus propietarios»; «Las dimensiones de esta zona se "
         u"establecen en las condiciones de licenciamiento»; «están especificadas en el PEI de la "
         u"central nuclear»; la zona I «incluye a la zona 0»"}}},
-     {ChangeKind::SourceOnly, u"Se añade el Tít. II 4 b), que incluye la zona 0 en la zona I.",
-      u"PLABEN, Tít. II 4 b)"}},
+     {}},
     /* 60 */
     {u"ZONAS DE PLANIFICACIÓN",
      {{{u"PLABEN", u"Tít. I 7 g); Tít. II 4",
@@ -765,5 +759,18 @@ constexpr bool everyEntryCitesAKnownSource()
     return true;
 }
 static_assert(everyEntryCitesAKnownSource(), "an entry cites a source key that kSources does not list");
+
+// No entry presents a criterion that a newer text has replaced: an entry that
+// cites a replaced place (kReplacedPlaces) cites the place that replaced it too.
+constexpr bool noEntryCitesAReplacedPlaceAlone()
+{
+    for (const EntrySources& sources : kEntrySources) {
+        if (citesAReplacedPlaceAlone(citationsOf(sources)))
+            return false;
+    }
+    return true;
+}
+static_assert(noEntryCitesAReplacedPlaceAlone(),
+              "an entry cites a replaced criterion (kReplacedPlaces) without the text that replaced it");
 
 } // namespace lexidor

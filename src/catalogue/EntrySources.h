@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "Sources.h"
 
 #include <array>
 #include <cstddef>
@@ -57,6 +58,26 @@ constexpr std::span<const Citation> citationsOf(const EntrySources& sources)
     while (count < sources.citations.size() && !sources.citations[count].key.empty())
         ++count;
     return {sources.citations.data(), count};
+}
+
+// Whether `cited` leans on a replaced place (kReplacedPlaces) without citing
+// the place that replaced it: a definition that would present a criterion no
+// longer in force.
+constexpr bool citesAReplacedPlaceAlone(std::span<const Citation> cited)
+{
+    for (const ReplacedPlace& replaced : kReplacedPlaces) {
+        bool old = false;
+        bool successor = false;
+        for (const Citation& citation : cited) {
+            old = old || (citation.key == replaced.key && namesPlace(citation.locator, replaced.place));
+            successor =
+                successor || (citation.key == replaced.successorKey &&
+                              citation.locator.find(replaced.successorPlace) != std::u16string_view::npos);
+        }
+        if (old && !successor)
+            return true;
+    }
+    return false;
 }
 
 } // namespace lexidor

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace lexidor {
@@ -27,21 +28,43 @@ struct SourceTitle {
 // letter; they summarise no publication.
 inline constexpr std::u16string_view kOwnTextKey = u"Glosario";
 
+// The key of the Council of Ministers' agreement of 7 March 2023 and the
+// protection strategy it approves, whose criteria the external plans apply.
+inline constexpr std::u16string_view kAgreement2023Key = u"Acuerdo 2023";
+
 // The key of the facts of elementary physics and radiobiology.
 inline constexpr std::u16string_view kPhysicsKey = u"Física básica";
 
 // Every key an entry may cite, in the order docs/glosario.md lists them.
-inline constexpr std::array<SourceTitle, 11> kSources{{
+inline constexpr std::array<SourceTitle, 12> kSources{{
     {kOwnTextKey, u"Texto propio del glosario, que se conserva letra por letra; no resume ninguna norma.",
      SourceStatus::Own},
     {u"PLABEN",
      u"Real Decreto 1546/2004, de 25 de junio, por el que se aprueba el Plan Básico de Emergencia "
-     u"Nuclear (BOE-A-2004-13061), en su texto consolidado con el Real Decreto 1428/2009, de 11 de "
-     u"septiembre (BOE-A-2009-14502). Derogado por el Real Decreto 524/2023, de 20 de junio, por el "
-     u"que se aprueba la Norma Básica de Protección Civil (BOE-A-2023-14679), disposición "
-     u"derogatoria única, apartado 2 c); según su apartado 3, sigue aplicándose hasta que se "
-     u"apruebe el instrumento de planificación que lo sustituya.",
+     u"Nuclear (BOE-A-2004-13061), con la corrección de errores del BOE núm. 264, de 2 de noviembre de "
+     u"2004, en su texto consolidado con los tres reales decretos que lo modifican: el 1428/2009, de 11 "
+     u"de septiembre (BOE-A-2009-14502), que cambia los apartados 1, 1.2 y 1.5 del título III y 7.1 del "
+     u"título IV; el 1276/2011, de 16 de septiembre (BOE-A-2011-14812), artículo 4, que completa el "
+     u"apartado 4 del título I, y el 734/2019, de 20 de diciembre (BOE-A-2020-46), artículo 3, que "
+     u"modifica los apartados 1 y 3 del título I y 4 del título IV. Derogado por el Real Decreto "
+     u"524/2023, de 20 de junio, por el que se aprueba la Norma Básica de Protección Civil "
+     u"(BOE-A-2023-14679), disposición derogatoria única, apartado 2 c); según su apartado 3, sigue "
+     u"aplicándose hasta que se apruebe el instrumento de planificación que lo sustituya. Desde el "
+     u"Acuerdo 2023, los planes exteriores aplican los criterios radiológicos del CSN de la Estrategia "
+     u"en lugar de los niveles de intervención de su anexo II, y las funciones de su grupo radiológico "
+     u"las asume la Dirección Radiológica de la Emergencia del CSN.",
      SourceStatus::AppliedUntilReplaced},
+    {kAgreement2023Key,
+     u"Acuerdo del Consejo de Ministros de 7 de marzo de 2023, por el que se establecen normas de "
+     u"seguridad básicas para la protección contra los peligros derivados de la exposición a "
+     u"radiaciones ionizantes en el ámbito de la protección civil, publicado por Resolución de 21 de "
+     u"marzo de 2023, de la Subsecretaría del Interior (BOE-A-2023-7558). Aprueba la «Estrategia de "
+     u"protección de la población y el personal de intervención en caso de emergencia nuclear o "
+     u"radiológica», que se publica a continuación del acuerdo; según el acuerdo segundo, los planes "
+     u"exteriores de las centrales nucleares aplican los criterios radiológicos del CSN en los términos "
+     u"de la Estrategia. El acuerdo se integra en el Plan Estatal General de Emergencias de Protección "
+     u"Civil (PLEGEM).",
+     SourceStatus::InForce},
     {u"LEN", u"Ley 25/1964, de 29 de abril, sobre energía nuclear (BOE-A-1964-7544).", SourceStatus::InForce},
     {u"RD 1029/2022",
      u"Real Decreto 1029/2022, de 20 de diciembre, por el que se aprueba el Reglamento sobre "
@@ -83,8 +106,61 @@ inline constexpr std::array<SourceTitle, 11> kSources{{
      SourceStatus::Reference},
 }};
 
-// When the definitions and their sources were last checked against the texts above.
-inline constexpr std::u16string_view kSourcesCheckedOn = u"8 de diciembre de 2026";
+// A part of a publication whose criterion a newer text has replaced, and the
+// part of the newer text that holds it now. An entry that cites the first must
+// cite the second as well, so that no definition teaches the old rule as the
+// one in force. Places are written as the entries' locators write them.
+struct ReplacedPlace {
+    std::u16string_view key;
+    std::u16string_view place;
+    std::u16string_view successorKey;
+    std::u16string_view successorPlace;
+};
+
+inline constexpr std::array<ReplacedPlace, 4> kReplacedPlaces{{
+    // The intervention levels (anexo II, and Tít. II 1 that refers to it) and
+    // the emergency dose levels for intervention staff (Tít. II 2): the
+    // Estrategia's reference levels, operational criteria and staff levels.
+    {u"PLABEN", u"anexo II", kAgreement2023Key, u"Estrategia"},
+    {u"PLABEN", u"Tít. II 1", kAgreement2023Key, u"Estrategia"},
+    {u"PLABEN", u"Tít. II 2", kAgreement2023Key, u"Estrategia"},
+    // The radiological group's functions: the CSN's Dirección Radiológica de la Emergencia.
+    {u"PLABEN", u"Tít. III 1.5.2", kAgreement2023Key, u"acuerdo sexto"},
+}};
+
+constexpr bool isAsciiLetterOrDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Whether `locator` names `place` or a part of it: "anexo II 1" and "anexo II,
+// nota b)" name "anexo II"; "anexo III" and "anexo IV" do not, nor does "Tít.
+// III 1.5.20" name "Tít. III 1.5.2".
+constexpr bool namesPlace(std::u16string_view locator, std::u16string_view place)
+{
+    for (std::size_t at = locator.find(place); at != std::u16string_view::npos;
+         at = locator.find(place, at + 1)) {
+        const std::size_t end = at + place.size();
+        const bool starts = at == 0 || !isAsciiLetterOrDigit(locator[at - 1]);
+        const bool ends = end == locator.size() || !isAsciiLetterOrDigit(locator[end]);
+        if (starts && ends)
+            return true;
+    }
+    return false;
+}
+
+// When the definitions and their sources were last checked against the texts
+// above, and the check before it, the edition the «Cambios» list compares with.
+inline constexpr std::u16string_view kSourcesCheckedOn = u"9 de diciembre de 2026";
+inline constexpr std::u16string_view kPreviousCheckOn = u"8 de diciembre de 2026";
+
+// What changed in the list above since that check, for the «Cambios» list;
+// empty when nothing did.
+inline constexpr std::u16string_view kSourceListChange =
+    u"se añade la clave «Acuerdo 2023», el Acuerdo del Consejo de Ministros de 7 de marzo de 2023 "
+    u"(BOE-A-2023-7558) con su Estrategia, y la línea del PLABEN nombra todos los textos que lo "
+    u"modificaron (los Reales Decretos 1428/2009, 1276/2011 y 734/2019 y la corrección de errores de "
+    u"2004) y lo que el Acuerdo 2023 sustituye de él.";
 
 // Whether an entry may cite `key`. A plain search, with no pointer compared,
 // so that the sanitizer build can evaluate it in a constant expression too.

@@ -5,8 +5,10 @@
 // SI writes them and stand one space after their number; no written
 // definition repeats its own term; none names a repealed regulation or leans
 // on one alone, and none gives the public's dose limit without saying where
-// it holds. Each rule is first run on a table of samples, so that a rule that
-// stops finding its fault fails too.
+// it holds; quoted words stand as the official text writes them. Each rule is
+// first run on a table of samples, so that a rule that stops finding its fault
+// fails too. The rule on replaced criteria (kReplacedPlaces) stops the build
+// when an entry breaks it; here it is only run on its samples.
 
 #include "Catalogue.h"
 #include "EntrySources.h"
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -178,15 +181,33 @@ bool givesPublicLimitWithoutItsScope(std::u16string_view text)
     return givesPublicDoseLimit(text) && !(contains(text, u"planificad") && contains(text, u"emergencia"));
 }
 
-// Whether a locator names a place in a law: an article, an annex, a title or
-// a provision ("art. 4.2", "anexo I", "Tít. III 3.1", "disposición ...").
+// Whether a locator names a place in a law: an article, an annex, a title, a
+// provision or a numbered section ("art. 4.2", "anexo I", "Tít. III 3.1",
+// "disposición ...", "acuerdo sexto, apartado 1").
 bool namesAPlaceInALaw(std::u16string_view locator)
 {
-    for (std::u16string_view place : {u"art. ", u"arts. ", u"anexo ", u"Tít. ", u"disposición "}) {
+    for (std::u16string_view place :
+         {u"art. ", u"arts. ", u"anexo ", u"Tít. ", u"disposición ", u"apartado "}) {
         if (locator.starts_with(place) || contains(locator, std::u16string(u" ") + std::u16string(place)))
             return true;
     }
     return false;
+}
+
+// Square brackets in quoted words other than «[...]», the mark of an omission:
+// a symbol spelt out ("[tau]") where the official text has the symbol itself.
+std::vector<std::u16string> bracketedOtherThanOmission(std::u16string_view words)
+{
+    std::vector<std::u16string> found;
+    for (std::size_t open = words.find(u'['); open != std::u16string_view::npos;
+         open = words.find(u'[', open + 1)) {
+        const std::size_t close = words.find(u']', open);
+        const std::u16string_view bracketed =
+            words.substr(open, close == std::u16string_view::npos ? 1 : close - open + 1);
+        if (bracketed != u"[...]")
+            found.emplace_back(bracketed);
+    }
+    return found;
 }
 
 bool isLaw(SourceStatus status)
@@ -209,14 +230,24 @@ bool isOwnText(int row)
 // ---------------------------------------------------------------------------
 // The rules on sample texts.
 
-enum class Rule { DecimalPoint, Unit, TermTwice, RepealedNamed, PublicLimitScope, LawLocator };
+enum class Rule {
+    DecimalPoint,
+    Unit,
+    TermTwice,
+    RepealedNamed,
+    PublicLimitScope,
+    LawLocator,
+    QuotedAsWritten,
+    ReplacedCriterion
+};
 
 struct Sample {
     const char* name;
     Rule rule;
-    std::u16string_view text;
+    std::u16string_view text = {};
     bool faulty;
     std::u16string_view term = {};
+    std::array<Citation, 2> cited = {};
 };
 
 bool breaksRule(const Sample& s)
@@ -234,6 +265,10 @@ bool breaksRule(const Sample& s)
         return givesPublicLimitWithoutItsScope(s.text);
     case Rule::LawLocator:
         return !namesAPlaceInALaw(s.text);
+    case Rule::QuotedAsWritten:
+        return !bracketedOtherThanOmission(s.text).empty();
+    case Rule::ReplacedCriterion:
+        return citesAReplacedPlaceAlone(s.cited);
     }
     return false;
 }
@@ -296,7 +331,46 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"Provision", Rule::LawLocator, u"disposición derogatoria única, apartado 2 c)", false},
         Sample{"NoLocator", Rule::LawLocator, u"", true},
         Sample{"VagueLocator", Rule::LawLocator, u"texto completo", true},
-        Sample{"BareNumber", Rule::LawLocator, u"4.2", true}),
+        Sample{"BareNumber", Rule::LawLocator, u"4.2", true},
+        Sample{"AgreementSection", Rule::LawLocator, u"acuerdo sexto, apartado 1", false},
+        Sample{"StrategySection", Rule::LawLocator, u"Estrategia, apartado 3.1, tabla 2", false},
+        Sample{"Omission", Rule::QuotedAsWritten, u"«La participación del CSN [...] se llevará a cabo»",
+               false},
+        Sample{"GreekLetterAsWritten", Rule::QuotedAsWritten, u"«el valor de τ, se sobreentiende»", false},
+        Sample{"GreekLetterSpeltOut", Rule::QuotedAsWritten, u"«el valor de [tau], se sobreentiende»", true},
+        Sample{"UnclosedBracket", Rule::QuotedAsWritten, u"«el valor de [tau, se»", true},
+        Sample{.name = "InterventionLevelAlone",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = true,
+               .cited = {{{u"PLABEN", u"anexo II 1", u"10 mSv"}}}},
+        Sample{.name = "InterventionLevelWithTheStrategy",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = false,
+               .cited = {{{u"PLABEN", u"anexo II 1", u"10 mSv"},
+                          {kAgreement2023Key, u"Estrategia, apartado 3.1, tabla 2", u"«Hasta 10 km»"}}}},
+        Sample{.name = "InterventionLevelWithAnotherPartOfTheAgreement",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = true,
+               .cited = {{{u"PLABEN", u"anexo II, nota b)", u"dos días"},
+                          {kAgreement2023Key, u"acuerdo sexto, apartado 1", u"«Dirección Radiológica»"}}}},
+        Sample{.name = "OtherAnnexesOfTheSamePlan",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = false,
+               .cited = {{{u"PLABEN", u"anexo III, apartado 2", u"I al IV"},
+                          {u"PLABEN", u"anexo IV 1 (confinamiento)", u"ventilación"}}}},
+        Sample{.name = "RadiologicalGroupAlone",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = true,
+               .cited = {{{u"PLABEN", u"Tít. III 1.5.2 g)", u"residuos"}}}},
+        Sample{.name = "RadiologicalGroupWithItsSuccessor",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = false,
+               .cited = {{{u"PLABEN", u"Tít. III 1.5.2", u"residuos"},
+                          {kAgreement2023Key, u"acuerdo sexto, apartado 1", u"«Grupo Radiológico»"}}}},
+        Sample{.name = "SamePlaceInAnotherText",
+               .rule = Rule::ReplacedCriterion,
+               .faulty = false,
+               .cited = {{{u"RD 1217/2024", u"anexo II", u"tabla"}}}}),
     [](const testing::TestParamInfo<Sample>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -358,9 +432,13 @@ TEST_P(EntryText, CitesKnownSourcesAndTheWordsThatBackIt)
             EXPECT_TRUE(namesAPlaceInALaw(citation.locator))
                 << toUtf8(citation.key) << " cited at \"" << toUtf8(citation.locator) << "\"";
         }
-        for (std::u16string_view text : {citation.locator, citation.words})
-            for (char16_t c : text)
-                EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << toUtf8(text);
+        for (char16_t c : citation.locator)
+            EXPECT_LE(c, 0xFF) << "outside Latin-1 in " << toUtf8(citation.locator);
+        // The words are printed only in the UTF-8 document, so they keep the
+        // official text's own letters and symbols.
+        for (const std::u16string& bracketed : bracketedOtherThanOmission(citation.words))
+            ADD_FAILURE() << toUtf8(citation.key) << ", " << toUtf8(citation.locator) << ": \""
+                          << toUtf8(bracketed) << "\" where the text has its own symbol or an omission";
     }
     const Change& change = sources.change;
     if (change.kind != ChangeKind::None) {

@@ -108,14 +108,17 @@ std::string document()
           "\n"
           "## Cambios\n"
           "\n"
-          "Respecto a la edición anterior, cambian estas definiciones (qué cambia y en qué fuente "
-          "se apoya):\n"
+          "Respecto a la edición anterior, revisada el "
+       << toUtf8(kPreviousCheckOn)
+       << ", cambian estas definiciones (qué cambia y en qué fuente se apoya):\n"
           "\n";
     writeChanges(md, ChangeKind::Definition);
     md << "\n"
           "En estos términos la definición es la misma y solo cambia la fuente citada:\n"
           "\n";
     writeChanges(md, ChangeKind::SourceOnly);
+    if (!kSourceListChange.empty())
+        md << "\nEn la lista de fuentes: " << toUtf8(kSourceListChange) << "\n";
     md << "\n"
           "## Fuentes\n"
           "\n"
