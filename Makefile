@@ -192,6 +192,9 @@ screenshot-web: web
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png
+	for theme in dark light; do \
+	    bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor-contrast-$$theme.png $$theme || exit 1; \
+	done
 
 # docs/glosario.md again from the catalogue; commit it with the texts it follows.
 glossary: configure

@@ -220,6 +220,7 @@ enum class ThemeColour : std::uint8_t {
     ButtonFace,
     ButtonText
 };
+inline constexpr std::size_t kThemeColourCount = 6;
 
 // A part's text (and its lines: the definition's frame) on its ground.
 struct ThemePair {

@@ -5,11 +5,13 @@
 #include "FormEvents.h"
 #include "FormRuntime.h"
 
+#include <QtGui/QColor>
 #include <QtGui/QImage>
 #include <QtWidgets/QMainWindow>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMouseEvent;
@@ -72,10 +74,14 @@ private:
     void place(QWidget* widget, Control id);
     bool forwardMouseRelease(QObject* watched, QMouseEvent* mouse);
     void reportList();
+    void applyColours();
 
     std::function<void()> onEnd_;
     FormEvents events_{*this};
     QImage background_;
+    // Under a contrast palette, the client area's plain colour in place of
+    // the picture.
+    std::optional<QColor> plainGround_;
     std::unique_ptr<QStyle> listStyle_;
     QLabel* lblBuscar_ = nullptr;
     QLineEdit* txtBuscar_ = nullptr;
