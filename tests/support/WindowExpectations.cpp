@@ -265,6 +265,12 @@ std::vector<std::string> themedWindowFaults(const ThemedWindowSeen& seen, const 
     return faults;
 }
 
+std::string themedWindowSummary(const ThemedWindowSeen& seen, const std::string& theme)
+{
+    return theme + " contrast theme: selected row " + text(seen.selectedRow) + "; definition " +
+           text(seen.definition) + "; prompt " + text(seen.prompt);
+}
+
 std::vector<std::string> windowFaults(const WindowSeen& seen)
 {
     std::vector<std::string> faults;

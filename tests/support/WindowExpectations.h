@@ -88,5 +88,7 @@ struct ThemedWindowSeen {
 
 // The same for the window under a contrast theme; `theme` names it.
 std::vector<std::string> themedWindowFaults(const ThemedWindowSeen& seen, const std::string& theme);
+// One line of what was measured, for the test's log.
+std::string themedWindowSummary(const ThemedWindowSeen& seen, const std::string& theme);
 
 } // namespace lexidor::test

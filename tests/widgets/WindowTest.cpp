@@ -127,8 +127,10 @@ private Q_SLOTS:
         QCoreApplication::processEvents(); // the windows hear of it by a posted event
         typeText(QStringLiteral("csn"));
         QTest::keyClick(box(), Qt::Key_Return);
+        const lexidor::test::ThemedWindowSeen seen = measureThemed();
+        qInfo("%s", lexidor::test::themedWindowSummary(seen, QTest::currentDataTag()).c_str());
         const std::vector<std::string> faults =
-            lexidor::test::themedWindowFaults(measureThemed(), QTest::currentDataTag());
+            lexidor::test::themedWindowFaults(seen, QTest::currentDataTag());
         QApplication::setPalette(ordinary);
         QCoreApplication::processEvents();
         for (const std::string& fault : faults)
