@@ -154,17 +154,24 @@ windows: $(BUILD)/CMakeCache.txt
 	@echo "built $(WIN32_BUILD)/src/win32/lexidor.exe"
 
 # Where this machine cannot execute 32-bit programs, the pictures are of the
-# x86_64 build of the same sources, in a 64-bit prefix.
+# x86_64 build of the same sources, in a 64-bit prefix. Wine keeps no
+# contrast theme: the window under one is shown by the window test program,
+# which answers the setting itself.
 screenshot-windows: windows
 	@if /usr/lib/wine/wine --version >/dev/null 2>&1; then \
-	    exe=$(WIN32_BUILD)/src/win32/lexidor.exe arch=win32; \
+	    tree=$(WIN32_BUILD) arch=win32; \
 	else \
 	    $(QUIET_BUILD) cmake --build $(BUILD) -j$(JOBS) --target lexidor_windows_x86_64 || exit 1; \
-	    exe=$(BUILD)/win64/src/win32/lexidor.exe arch=win64; \
+	    tree=$(BUILD)/win64 arch=win64; \
 	fi; \
 	for dpi in 96 144; do \
 	    out=docs/lexidor-windows.png; [ $$dpi = 96 ] || out=docs/lexidor-windows-150.png; \
-	    WINEARCH=$$arch bash tests/win32/screenshot.sh $$exe $$out $(abspath $(BUILD))/wine-prefix-x11 csn $$dpi || exit 1; \
+	    WINEARCH=$$arch bash tests/win32/screenshot.sh $$tree/src/win32/lexidor.exe $$out \
+	        $(abspath $(BUILD))/wine-prefix-x11 csn $$dpi || exit 1; \
+	done; \
+	for theme in dark light; do \
+	    WINEARCH=$$arch bash tests/win32/screenshot.sh $$tree/tests/win32/lexidor-window-test.exe \
+	        docs/lexidor-windows-contrast-$$theme.png $(abspath $(BUILD))/wine-prefix-x11 csn 96 $$theme || exit 1; \
 	done
 
 # Start-up and memory against a bare Qt window, key steps on the fake and on
@@ -188,10 +195,13 @@ web:
 
 screenshot-web: web
 	@$(MAKE) deps PACKAGES="$(WEB_TEST_PACKAGES)"
-	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png
+	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png docs/lexidor-web-contrast
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png
+	for theme in dark light; do \
+	    bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor-contrast-$$theme.png $$theme || exit 1; \
+	done
 
 # docs/glosario.md again from the catalogue; commit it with the texts it follows.
 glossary: configure

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Screenshots of the web edition in headless Chromium after a lookup typed
 # with real keys: the window at a desktop's width, and a whole phone screen
-# (390 CSS pixels wide, at three device pixels each).
-# usage: screenshot-web.py lexidor.html DESKTOP.png PHONE.png
+# (390 CSS pixels wide, at three device pixels each); with a fourth
+# argument, the window under a dark and a light contrast theme (forced
+# colours) as PREFIX-dark.png and PREFIX-light.png.
+# usage: screenshot-web.py lexidor.html DESKTOP.png PHONE.png [CONTRAST-PREFIX]
 import base64
 import os
 import sys
@@ -19,10 +21,13 @@ from browser import Browser  # noqa: E402
 
 page, desktop_png, phone_png = sys.argv[1:4]
 profiles = os.path.join(os.path.dirname(os.path.abspath(page)), "chromium")
-for out, phone in ((desktop_png, False), (phone_png, True)):
+shots = [(desktop_png, False, None), (phone_png, True, None)]
+if len(sys.argv) > 4:
+    shots += [(f"{sys.argv[4]}-{scheme}.png", False, scheme) for scheme in ("dark", "light")]
+for out, phone, scheme in shots:
     b = Browser(page, profiles, phone=phone)
     try:
-        b.open()
+        b.open(scheme and (lambda: b.emulate_media(("forced-colors", "active"), ("prefers-color-scheme", scheme))))
         keys = ActionChains(b.driver, duration=0)
         for ch in "planes de actuación municipal":
             keys.send_keys(ch)

@@ -10,7 +10,9 @@
 // Lengths are in twips; 15 twips make one pixel at 96 dots per inch, and
 // 1440 make an inch at any resolution.
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -67,6 +69,7 @@ struct PixelRect {
 
 struct Rgb {
     std::uint8_t red, green, blue;
+    constexpr bool operator==(const Rgb&) const = default;
 };
 
 struct ControlDescription {
@@ -267,6 +270,69 @@ inline constexpr FormDescription kFrmLexidor{
     false,
     u"Lexidor se ha cerrado. Puede cerrar esta pestaña.",
 };
+
+// Under a contrast theme (the user's own colours: a Windows contrast theme, a
+// browser's forced colours, a high-contrast Qt palette) the window takes its
+// colours from the platform instead: no picture, and each part in the
+// theme's colour named here. The look above is the look without one.
+enum class ThemeColour : std::uint8_t {
+    Window,
+    WindowText,
+    Highlight,
+    HighlightText,
+    ButtonFace,
+    ButtonText
+};
+inline constexpr std::size_t kThemeColourCount = 6;
+
+// A part's text (and its lines: the definition's frame) on its ground.
+struct ThemePair {
+    ThemeColour ink, ground;
+};
+
+struct ContrastRule {
+    ThemePair client;                              // where the picture was
+    std::array<ThemePair, kControlCount> controls; // by Control
+    ThemePair selectedRow;                         // the list's selected row
+    ThemeColour focus;                             // the keyboard focus's outline, where drawn
+
+    constexpr const ThemePair& operator[](Control c) const { return controls[static_cast<std::size_t>(c)]; }
+};
+
+inline constexpr ContrastRule kContrastRule{
+    {ThemeColour::WindowText, ThemeColour::Window},
+    {{
+        {ThemeColour::WindowText, ThemeColour::Window},     // lblBuscar
+        {ThemeColour::WindowText, ThemeColour::Window},     // txtBuscar
+        {ThemeColour::WindowText, ThemeColour::Window},     // lstLista
+        {ThemeColour::WindowText, ThemeColour::Window},     // lblDescripcion, text and frame
+        {ThemeColour::ButtonText, ThemeColour::ButtonFace}, // cmdBuscar
+    }},
+    {ThemeColour::HighlightText, ThemeColour::Highlight},
+    ThemeColour::Highlight,
+};
+
+// WCAG 2 contrast: how far apart two colours' relative luminances are, from
+// 1 (the same) to 21 (black and white). Text needs 4.5 against its ground.
+inline double relativeLuminance(Rgb c)
+{
+    auto linear = [](std::uint8_t v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
+}
+
+inline double contrastRatio(Rgb a, Rgb b)
+{
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Readable text, and what a palette with no other sign of being a contrast
+// theme must reach in every pair of the rule (WCAG's enhanced contrast).
+inline constexpr double kReadableContrast = 4.5;
+inline constexpr double kContrastThemeContrast = 7.0;
 
 // Each row of the table sits at the index its id names, so kFrmLexidor[id]
 // is the control with that name.

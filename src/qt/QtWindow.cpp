@@ -17,6 +17,7 @@
 #include <QtGui/QIcon>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QPainter>
+#include <QtGui/QPalette>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
@@ -54,10 +55,12 @@ QColor colour(Rgb rgb)
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-// The client area: the background picture drawn from its top-left corner.
+// The client area: the background picture drawn from its top-left corner,
+// or a plain colour when one is given.
 class Client final : public QWidget {
 public:
-    Client(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+    Client(const QImage& picture, const std::optional<QColor>& plain, QWidget* parent)
+        : QWidget(parent), picture_(picture), plain_(plain)
     {
         setFixedSize(kFrmLexidor.clientPixelWidth(), kFrmLexidor.clientPixelHeight());
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,12 +70,14 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), colour(kFrmLexidor.background));
-        painter.drawImage(0, 0, picture_);
+        painter.fillRect(rect(), plain_.value_or(colour(kFrmLexidor.background)));
+        if (!plain_)
+            painter.drawImage(0, 0, picture_);
     }
 
 private:
     const QImage& picture_;
+    const std::optional<QColor>& plain_;
 };
 
 // A caption with the buttons the table names, and a border the user cannot
@@ -92,6 +97,50 @@ Modifiers modifiersOf(Qt::KeyboardModifiers held)
 {
     return {(held & Qt::ShiftModifier) != 0, (held & Qt::ControlModifier) != 0, (held & Qt::AltModifier) != 0,
             (held & Qt::MetaModifier) != 0};
+}
+
+// A contrast theme's colour in a palette. The box and the list are text
+// fields, which Qt draws in the palette's Text on Base.
+QPalette::ColorRole roleOf(ThemeColour c, bool field = false)
+{
+    switch (c) {
+    case ThemeColour::Window:
+        return field ? QPalette::Base : QPalette::Window;
+    case ThemeColour::WindowText:
+        return field ? QPalette::Text : QPalette::WindowText;
+    case ThemeColour::Highlight:
+        return QPalette::Highlight;
+    case ThemeColour::HighlightText:
+        return QPalette::HighlightedText;
+    case ThemeColour::ButtonFace:
+        return QPalette::Button;
+    case ThemeColour::ButtonText:
+        return QPalette::ButtonText;
+    }
+    return QPalette::WindowText;
+}
+
+Rgb rgbOf(const QColor& c)
+{
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+// Linux desktops say no more than the palette they hand out: a palette is a
+// contrast theme when every pair of colours the contrast rule uses stands
+// out at the enhanced contrast. Ordinary palettes fall short, most on the
+// highlight (Fusion's white on #308cc6 is 3.7:1).
+bool isContrastPalette(const QPalette& palette)
+{
+    auto strong = [&palette](ThemePair pair, bool field) {
+        return contrastRatio(rgbOf(palette.color(roleOf(pair.ink, field))),
+                             rgbOf(palette.color(roleOf(pair.ground, field)))) >= kContrastThemeContrast;
+    };
+    bool all = strong(kContrastRule.client, false) && strong(kContrastRule.selectedRow, false);
+    for (const ControlDescription& c : kFrmLexidor.controls)
+        all = all &&
+              strong(kContrastRule[c.id], c.kind == ControlKind::TextBox || c.kind == ControlKind::ListBox);
+    return all;
 }
 
 MouseButton buttonOf(Qt::MouseButton button)
@@ -132,12 +181,13 @@ QtWindow::QtWindow(std::function<void()> onEnd)
     dialogFont.setPixelSize(kFrmLexidor.fontPixels);
     setFont(dialogFont);
 
-    auto* client = new Client(background_, this);
+    auto* client = new Client(background_, plainGround_, this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     createMenu();
     createControls(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyColours();
 
     events_.created();
 }
@@ -165,14 +215,34 @@ void QtWindow::place(QWidget* widget, Control id)
     widget->setGeometry(r.left, r.top, r.width, r.height);
 }
 
+// The labels' colours and the client area's ground: white on the picture,
+// or under a contrast palette the palette's own colours, as the form's
+// contrast rule gives them. The other controls draw in the palette anyway.
+void QtWindow::applyColours()
+{
+    // The labels stay transparent, on the client area's ground.
+    static_assert(kContrastRule[Control::lblBuscar].ground == kContrastRule.client.ground &&
+                  kContrastRule[Control::lblDescripcion].ground == kContrastRule.client.ground);
+    const QPalette theme = palette();
+    const bool contrast = isContrastPalette(theme);
+    plainGround_.reset();
+    if (contrast)
+        plainGround_ = theme.color(roleOf(kContrastRule.client.ground));
+    for (const auto& [label, id] :
+         {std::pair{lblBuscar_, Control::lblBuscar}, {lblDescripcion_, Control::lblDescripcion}}) {
+        QPalette colours = theme;
+        colours.setColor(QPalette::WindowText, contrast ? theme.color(roleOf(kContrastRule[id].ink))
+                                                        : colour(kFrmLexidor.labelText));
+        label->setPalette(colours);
+    }
+    centralWidget()->update();
+}
+
 void QtWindow::createControls(QWidget* client)
 {
-    QPalette labelPalette = palette();
-    labelPalette.setColor(QPalette::WindowText, colour(kFrmLexidor.labelText));
     auto makeLabel = [&](Control id) {
         const ControlDescription& c = kFrmLexidor[id];
         auto* label = new QLabel(qs(c.text), client);
-        label->setPalette(labelPalette);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         label->setAttribute(Qt::WA_TranslucentBackground);
@@ -266,6 +336,14 @@ void QtWindow::showCentred()
 
 bool QtWindow::event(QEvent* event)
 {
+    // A new application palette (the desktop's theme changed, or the
+    // program set one): the window follows it.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+        const bool handled = QMainWindow::event(event);
+        if (lblDescripcion_)
+            applyColours();
+        return handled;
+    }
     // Activate runs on the first activation only (FormEvents): coming back
     // from another application leaves the focus where the user left it.
     if (event->type() == QEvent::WindowActivate) {

@@ -5,6 +5,7 @@
 #include "FormEvents.h"
 #include "FormRuntime.h"
 
+#include <QtGui/QColor>
 #include <QtGui/QImage>
 #include <QtWidgets/QMainWindow>
 
@@ -72,10 +73,14 @@ private:
     void createMenu();
     void place(QWidget* widget, Control id);
     std::optional<Control> controlOf(const QObject* watched) const;
+    void applyColours();
 
     std::function<void()> onEnd_;
     FormEvents events_{*this};
     QImage background_;
+    // Under a contrast palette, the client area's plain colour in place of
+    // the picture.
+    std::optional<QColor> plainGround_;
     std::unique_ptr<QStyle> listStyle_;
     QLabel* lblBuscar_ = nullptr;
     QLineEdit* txtBuscar_ = nullptr;

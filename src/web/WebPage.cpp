@@ -22,6 +22,44 @@ std::string rgb(Rgb c)
            ")";
 }
 
+// The CSS system colour of each of a contrast theme's colours.
+const char* cssColour(ThemeColour c)
+{
+    switch (c) {
+    case ThemeColour::Window:
+        return "Canvas";
+    case ThemeColour::WindowText:
+        return "CanvasText";
+    case ThemeColour::Highlight:
+        return "Highlight";
+    case ThemeColour::HighlightText:
+        return "HighlightText";
+    case ThemeColour::ButtonFace:
+        return "ButtonFace";
+    case ThemeColour::ButtonText:
+        return "ButtonText";
+    }
+    return "CanvasText";
+}
+
+void setPair(int element, const char* prefix, ThemePair pair)
+{
+    dom::style(element, (std::string(prefix) + "-ink").c_str(), cssColour(pair.ink));
+    dom::style(element, (std::string(prefix) + "-ground").c_str(), cssColour(pair.ground));
+}
+
+// The form's contrast rule as CSS variables, which the style sheet uses
+// under forced colours: on the root the client area's, the selected row's
+// and the focus's colours, on each control its own.
+void setContrastColours(const std::array<int, kControlCount>& elements)
+{
+    setPair(dom::kDocument, "--contrast-client", kContrastRule.client);
+    setPair(dom::kDocument, "--contrast-selected", kContrastRule.selectedRow);
+    dom::style(dom::kDocument, "--contrast-focus", cssColour(kContrastRule.focus));
+    for (const ControlDescription& c : kFrmLexidor.controls)
+        setPair(elements[static_cast<std::size_t>(c.id)], "--contrast", kContrastRule[c.id]);
+}
+
 } // namespace
 
 // The page: the caption bar, the menu bar and the client area with its
@@ -149,6 +187,7 @@ void WebWindow::build()
         dom::text(option, kCatalogue[i].term);
         options_.push_back(option);
     }
+    setContrastColours(elements_);
 }
 
 } // namespace lexidor

@@ -16,6 +16,33 @@ constexpr COLORREF colour(Rgb rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
+// A contrast theme's colour: the system colour of that name.
+COLORREF systemColour(ThemeColour c)
+{
+    switch (c) {
+    case ThemeColour::Window:
+        return GetSysColor(COLOR_WINDOW);
+    case ThemeColour::WindowText:
+        return GetSysColor(COLOR_WINDOWTEXT);
+    case ThemeColour::Highlight:
+        return GetSysColor(COLOR_HIGHLIGHT);
+    case ThemeColour::HighlightText:
+        return GetSysColor(COLOR_HIGHLIGHTTEXT);
+    case ThemeColour::ButtonFace:
+        return GetSysColor(COLOR_BTNFACE);
+    case ThemeColour::ButtonText:
+        return GetSysColor(COLOR_BTNTEXT);
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+void fill(HDC dc, const RECT& area, COLORREF colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
 SIZE bitmapSize(HBITMAP bitmap)
 {
     BITMAP info{};
@@ -145,8 +172,20 @@ SIZE Win32Window::pictureSize() const
     return bitmapSize(picture_);
 }
 
+void Win32Window::readContrastTheme()
+{
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    contrastTheme_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+                     (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 void Win32Window::paintBackground(HDC dc, const RECT& area) const
 {
+    if (contrastTheme_) {
+        fill(dc, area, systemColour(kContrastRule.client.ground));
+        return;
+    }
     RECT client{};
     GetClientRect(hwnd_, &client);
     HBITMAP shown = scaledPicture_ ? scaledPicture_ : picture_;
@@ -171,7 +210,8 @@ void Win32Window::paintBackground(HDC dc, const RECT& area) const
 }
 
 // A label: the part of the picture under it, white text wrapped at word
-// boundaries, and a white frame for lblDescripcion. Drawn off screen and
+// boundaries, and a white frame for lblDescripcion; under a contrast theme
+// the system colours of the contrast rule instead. Drawn off screen and
 // copied in one step, so a new caption never shows over the old one.
 void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
 {
@@ -185,20 +225,25 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
     HBITMAP canvas = CreateCompatibleBitmap(item.hDC, width, height);
     HGDIOBJ oldBitmap = SelectObject(dc, canvas);
 
-    // The label's place in the client area, so the picture lines up.
-    POINT origin{0, 0};
-    MapWindowPoints(item.hwndItem, hwnd_, &origin, 1);
-    SetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
-    const RECT under{origin.x, origin.y, origin.x + width, origin.y + height};
-    paintBackground(dc, under);
-    SetViewportOrgEx(dc, 0, 0, nullptr);
-
     const Control id = indexOf(item.hwndItem) == static_cast<int>(Control::lblBuscar)
                            ? Control::lblBuscar
                            : Control::lblDescripcion;
+    RECT frameLine{0, 0, width, height};
+    const COLORREF ink = contrastTheme_ ? systemColour(kContrastRule[id].ink) : colour(kFrmLexidor.labelText);
+    if (contrastTheme_) {
+        fill(dc, frameLine, systemColour(kContrastRule[id].ground));
+    } else {
+        // The label's place in the client area, so the picture lines up.
+        POINT origin{0, 0};
+        MapWindowPoints(item.hwndItem, hwnd_, &origin, 1);
+        SetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+        const RECT under{origin.x, origin.y, origin.x + width, origin.y + height};
+        paintBackground(dc, under);
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+    }
+
     if (kFrmLexidor[id].framed) {
-        RECT frameLine{0, 0, width, height};
-        HBRUSH frame = CreateSolidBrush(colour(kFrmLexidor.labelText));
+        HBRUSH frame = CreateSolidBrush(ink);
         for (int line = scalePixels(1, dpi_); line > 0; --line) {
             FrameRect(dc, &frameLine, frame);
             InflateRect(&frameLine, -1, -1);
@@ -209,7 +254,7 @@ void Win32Window::drawLabel(const DRAWITEMSTRUCT& item) const
     const std::u16string caption = editbox::text(item.hwndItem);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour(kFrmLexidor.labelText));
+    SetTextColor(dc, ink);
     DrawTextW(dc, reinterpret_cast<const wchar_t*>(caption.c_str()), static_cast<int>(caption.size()), &text,
               DT_LEFT | DT_TOP | (kFrmLexidor[id].wraps() ? DT_WORDBREAK | DT_EDITCONTROL : 0) | DT_NOPREFIX);
     SelectObject(dc, oldFont);

@@ -114,6 +114,21 @@ LRESULT Win32Window::onMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
 
+    // The system colours changed, or a setting did (a contrast theme turned
+    // on or off sends both): the setting read again, the controls told, and
+    // everything drawn anew.
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        readContrastTheme();
+        if (msg == WM_SYSCOLORCHANGE) {
+            for (HWND c : controls_) {
+                if (c)
+                    SendMessageW(c, msg, wParam, lParam);
+            }
+        }
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        break;
+
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);

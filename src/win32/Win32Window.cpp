@@ -124,6 +124,7 @@ Win32Window::Win32Window(HINSTANCE instance, std::function<void()> onEnd)
 {
     registerClass(instance_, &Win32Window::windowProc);
     picture_ = loadPictureResource(instance_, IDR_BACKGROUND);
+    readContrastTheme();
 
     // First sized at the screen's resolution, then laid out at the one of
     // the monitor the window landed on.

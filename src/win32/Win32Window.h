@@ -29,6 +29,11 @@ namespace lexidor {
 // the window's dots per inch, and again on WM_DPICHANGED. Screen readers
 // (Active Accessibility) read the definition as the name of lblDescripcion,
 // and hear each lookup through live regions (LiveRegions.h).
+//
+// While a contrast theme is on (SPI_GETHIGHCONTRAST) the window draws in the
+// system colours the form's contrast rule names, without the picture; it
+// reads the setting again on WM_SYSCOLORCHANGE and WM_SETTINGCHANGE. The
+// native controls draw in the system colours anyway.
 class Win32Window final : public FormRuntime {
 public:
     // Creates the window (hidden) and its controls, and raises Load. `onEnd`
@@ -109,6 +114,7 @@ private:
     void scalePicture();
     void fixClientSize();
     void paintBackground(HDC dc, const RECT& area) const;
+    void readContrastTheme();
     void drawLabel(const DRAWITEMSTRUCT& item) const;
     int indexOf(HWND window) const;
 
@@ -122,6 +128,7 @@ private:
     HBITMAP scaledPicture_ = nullptr;
     int dpi_ = kBaseDpi;
     bool accessibleNamesSet_ = false;
+    bool contrastTheme_ = false;
     LiveRegions liveRegions_;
     std::array<HWND, kControlCount> controls_{};
     std::array<WNDPROC, kControlCount> originalProcs_{};

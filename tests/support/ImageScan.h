@@ -5,8 +5,12 @@
 // that has width(), height() and pixel(x, y): a QImage on Qt, a drawing of
 // a window on Windows.
 
+#include "FormDescription.h"
+
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace lexidor::test {
@@ -44,6 +48,59 @@ std::pair<int, int> inkColumns(const Image& image, int left, int top, int right,
         }
     }
     return {first, last};
+}
+
+// Text against what lies behind it, from one area drawn with its text and
+// once without: the pixels that differ are the text; within their bounds the
+// commonest colour of the drawing with text is the ground, and the text's
+// pixel farthest from it, leaving out the bounds' outermost pixels (where a
+// plate behind the text would blend with its surroundings), is the ink.
+// A ratio of 1 when no text shows at all. `rgb` gives a pixel's colour.
+struct TextContrast {
+    Rgb ink{}, ground{};
+    double ratio = 1;
+};
+
+template <class Image, class ToRgb>
+TextContrast textContrast(const Image& shown, const Image& blank, ToRgb rgb)
+{
+    int left = shown.width(), top = shown.height(), right = -1, bottom = -1;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (shown.pixel(x, y) != blank.pixel(x, y)) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    TextContrast found;
+    if (right < 0)
+        return found;
+    auto key = [](Rgb c) { return std::make_tuple(c.red, c.green, c.blue); };
+    std::map<std::tuple<int, int, int>, int> counts;
+    int most = 0;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) {
+            const Rgb c = rgb(shown.pixel(x, y));
+            if (const int n = ++counts[key(c)]; n > most) {
+                most = n;
+                found.ground = c;
+            }
+        }
+    }
+    found.ink = found.ground;
+    for (int y = top + 1; y < bottom; ++y) {
+        for (int x = left + 1; x < right; ++x) {
+            const Rgb c = rgb(shown.pixel(x, y));
+            if (shown.pixel(x, y) != blank.pixel(x, y) &&
+                contrastRatio(c, found.ground) > contrastRatio(found.ink, found.ground))
+                found.ink = c;
+        }
+    }
+    found.ratio = contrastRatio(found.ink, found.ground);
+    return found;
 }
 
 } // namespace lexidor::test

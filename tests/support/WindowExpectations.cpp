@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "Utf8.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace lexidor::test {
@@ -201,7 +202,83 @@ const Expectation kExpectations[] = {
      }},
 };
 
+std::string text(Rgb c)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return hex;
+}
+
+std::string text(const TextSeen& t)
+{
+    char ratio[16];
+    std::snprintf(ratio, sizeof ratio, "%.2f:1", t.ratio);
+    return std::string(ratio) + ", " + text(t.ink) + " on " + text(t.ground);
+}
+
+Rgb themed(const ThemedWindowSeen& s, ThemeColour c)
+{
+    return s.theme[static_cast<std::size_t>(c)];
+}
+
+// A text readable against its ground, and that ground the theme's colour
+// the contrast rule gives it.
+std::string readableOn(const TextSeen& t, Rgb ground)
+{
+    if (t.ratio >= kReadableContrast && t.ground == ground)
+        return {};
+    return text(t) + ", want 4.5:1 or more on " + text(ground);
+}
+
+struct ThemedExpectation {
+    const char* what;
+    std::string (*fault)(const ThemedWindowSeen&);
+};
+
+const ThemedExpectation kThemedExpectations[] = {
+    {"the selected row's text is readable on the highlight",
+     [](const ThemedWindowSeen& s) {
+         return readableOn(s.selectedRow, themed(s, kContrastRule.selectedRow.ground));
+     }},
+    {"the definition's text is readable on the theme's window colour",
+     [](const ThemedWindowSeen& s) {
+         return readableOn(s.definition, themed(s, kContrastRule[Control::lblDescripcion].ground));
+     }},
+    {"the prompt is readable on the theme's window colour",
+     [](const ThemedWindowSeen& s) {
+         return readableOn(s.prompt, themed(s, kContrastRule[Control::lblBuscar].ground));
+     }},
+    {"the definition's frame is in the theme's text colour",
+     [](const ThemedWindowSeen& s) -> std::string {
+         const Rgb want = themed(s, kContrastRule[Control::lblDescripcion].ink);
+         return s.definitionFrame == want ? std::string() : text(s.definitionFrame) + ", want " + text(want);
+     }},
+    {"no picture: the client area is the theme's window colour",
+     [](const ThemedWindowSeen& s) -> std::string {
+         return s.foreignClientSamples == 0
+                    ? std::string()
+                    : number(s.foreignClientSamples) + " sampled pixels of another colour";
+     }},
+};
+
 } // namespace
+
+std::vector<std::string> themedWindowFaults(const ThemedWindowSeen& seen, const std::string& theme)
+{
+    std::vector<std::string> faults;
+    for (const ThemedExpectation& e : kThemedExpectations) {
+        const std::string why = e.fault(seen);
+        if (!why.empty())
+            faults.push_back(theme + " contrast theme: " + e.what + ": " + why);
+    }
+    return faults;
+}
+
+std::string themedWindowSummary(const ThemedWindowSeen& seen, const std::string& theme)
+{
+    return theme + " contrast theme: selected row " + text(seen.selectedRow) + "; definition " +
+           text(seen.definition) + "; prompt " + text(seen.prompt);
+}
 
 std::vector<std::string> windowFaults(const WindowSeen& seen)
 {

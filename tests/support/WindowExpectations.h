@@ -69,4 +69,27 @@ struct WindowSeen {
 // them all.
 std::vector<std::string> windowFaults(const WindowSeen& seen);
 
+// The window under a contrast theme, measured the same way on every
+// toolkit: the theme's colours as the platform gives them (by
+// ThemeColour), and texts of the window against what lies behind them on
+// screen (ImageScan.h's textContrast).
+struct TextSeen {
+    Rgb ink{}, ground{};
+    double ratio = 1;
+};
+
+struct ThemedWindowSeen {
+    std::array<Rgb, kThemeColourCount> theme{};
+    TextSeen selectedRow, definition, prompt;
+    Rgb definitionFrame{}; // a pixel of the definition's frame
+    // Sampled pixels of the client area, outside every control, that are
+    // not the client area's colour under the theme.
+    int foreignClientSamples = 0;
+};
+
+// The same for the window under a contrast theme; `theme` names it.
+std::vector<std::string> themedWindowFaults(const ThemedWindowSeen& seen, const std::string& theme);
+// One line of what was measured, for the test's log.
+std::string themedWindowSummary(const ThemedWindowSeen& seen, const std::string& theme);
+
 } // namespace lexidor::test

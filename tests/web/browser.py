@@ -9,6 +9,7 @@
 # (webkit2gtk-driver, its MiniBrowser driven by WebKitWebDriver) on the
 # display it is given (tests/support/private-session.sh), whose home and
 # folders it uses; no DevTools there, so no phone emulation either.
+import base64
 import os
 import shutil
 import tempfile
@@ -16,6 +17,8 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+
+import pixels
 
 CHROMIUM = "/usr/bin/chromium"
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -83,6 +86,17 @@ class Browser:
 
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
+
+    # CSS media features as a user's settings make them, e.g.
+    # emulate_media(("forced-colors", "active"), ("prefers-color-scheme", "dark"))
+    # for a dark contrast theme (Chromium only).
+    def emulate_media(self, *features):
+        self.cdp("Emulation.setEmulatedMedia", {"features": [{"name": n, "value": v} for n, v in features]})
+
+    # The pixels of an area of the page, as pixels.decode_png gives them.
+    def pixels(self, rect):
+        shot = self.cdp("Page.captureScreenshot", {"format": "png", "clip": dict(rect, scale=1)})
+        return pixels.decode_png(base64.b64decode(shot["data"]))[2]
 
     # A new tab with the page, as a user opens the file; `prepare` runs in
     # the tab before the page loads. Waits until the program has started

@@ -5,7 +5,9 @@
 # violation, no console error), the window's layout against the form table
 # at a desktop's width and its one-column form on a phone, the accessibility
 # tree (names, roles, the live region) before and after a lookup typed with
-# real keys, and the two ways Cerrar ends the program in a tab.
+# real keys, the two ways Cerrar ends the program in a tab, and the page
+# under a contrast theme, dark and light (forced colours), and with more
+# contrast asked for.
 # usage: check-page.py lexidor.html PROFILE_DIR
 import json
 import os
@@ -19,6 +21,7 @@ from selenium.webdriver.common.keys import Keys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import Browser  # noqa: E402
+from pixels import contrast, text_contrast  # noqa: E402
 
 PAGE, PROFILES = sys.argv[1], sys.argv[2]
 failures = []
@@ -211,6 +214,73 @@ def phone(b):
     check(abs(top - want) < 1, "the phone's list scrolls by its own whole rows", f"{top} against {want}")
 
 
+def rect_of(b, selector, grow=0):
+    r = b.driver.execute_script("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                                "return [r.left, r.top, r.width, r.height]", selector)
+    return {"x": r[0] - grow, "y": r[1] - grow, "width": r[2] + 2 * grow, "height": r[3] + 2 * grow}
+
+
+def text_against_ground(b, selector):
+    """An element's text against what lies behind it on screen: the element
+    taken with its text and again without."""
+    rect = rect_of(b, selector)
+    shown = b.pixels(rect)
+    field = "value" if selector == "#txtBuscar" else "textContent"
+    text = b.driver.execute_script("const e = document.querySelector(arguments[0]), t = e[arguments[1]];"
+                                   "e[arguments[1]] = ''; return t", selector, field)
+    blank = b.pixels(rect)
+    b.driver.execute_script("document.querySelector(arguments[0])[arguments[1]] = arguments[2]", selector, field,
+                            text)
+    return text_contrast(shown, blank)
+
+
+# The texts a contrast theme must leave readable, the selected row first.
+CONTRAST_TEXTS = [("the selected row", '#lstLista [aria-selected="true"]'), ("the definition", "#lblDescripcion"),
+                  ("the prompt", "#lblBuscar"), ("the box", "#txtBuscar")]
+
+
+def contrast_theme(b):
+    d = b.driver
+    for scheme in ("dark", "light"):
+        theme = f"{scheme} contrast theme: "
+        b.open(lambda: b.emulate_media(("forced-colors", "active"), ("prefers-color-scheme", scheme)))
+        type_keys(b, "csn")
+        ActionChains(d, duration=0).send_keys(Keys.RETURN).perform()
+        # The focus ring: the box taken with the keyboard focus and without;
+        # what changes outside the box is the ring.
+        ring_area = rect_of(b, "#txtBuscar", grow=4)
+        focused = b.pixels(ring_area)
+        d.execute_script("document.activeElement.blur()")
+        unfocused = b.pixels(ring_area)
+        ring = max([contrast(p, unfocused[y][x]) for y, row in enumerate(focused) for x, p in enumerate(row)
+                    if (x < 4 or y < 4 or x >= len(row) - 4 or y >= len(focused) - 4) and p != unfocused[y][x]],
+                   default=1)
+        check(ring >= 3, theme + "the keyboard focus shows, at 3:1 or more against what lies around it",
+              f"{ring:.2f}:1")
+        for what, selector in CONTRAST_TEXTS:
+            ink, ground, ratio = text_against_ground(b, selector)
+            check(ratio >= 4.5, theme + what + "'s text stands out from its ground at 4.5:1 or more",
+                  f"{ratio:.2f}:1, {ink} on {ground}")
+        # The picture's emblem stood in the client area's top right corner,
+        # above the definition.
+        client = rect_of(b, ".client")
+        corner = b.pixels({"x": client["x"] + client["width"] - 100, "y": client["y"], "width": 100,
+                           "height": 75})
+        colours = {p for row in corner for p in row}
+        check(len(colours) == 1, theme + "no picture: the client area is one colour", f"{len(colours)} colours")
+
+    # More contrast asked for, no forced colours: the borders solid and
+    # thicker, the default look otherwise.
+    b.open(lambda: b.emulate_media(("prefers-contrast", "more")))
+    borders = d.execute_script("""
+        return ['txtBuscar', 'lstLista', 'lblDescripcion'].map(id => {
+            const s = getComputedStyle(document.getElementById(id));
+            return [s.borderTopStyle, parseFloat(s.borderTopWidth)]; });""")
+    check(all(style == "solid" and width >= 2 for style, width in borders),
+          "more contrast: the box, the list and the definition have solid borders of 2 pixels or more",
+          str(borders))
+
+
 def ending(b):
     d = b.driver
     # A tab the page cannot close (it holds another page before this one):
@@ -240,7 +310,7 @@ def ending(b):
     d.switch_to.window(b.home)
 
 
-for part, options in ((desktop, {"logs": True}), (phone, {"phone": True}), (ending, {})):
+for part, options in ((desktop, {"logs": True}), (phone, {"phone": True}), (contrast_theme, {}), (ending, {})):
     browser = Browser(PAGE, PROFILES, **options)
     try:
         part(browser)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The real Qt window on the offscreen platform: the expectations every
-// toolkit shares, what only Qt has (the menu bar above the client area, the
-// labels' contrast, auto-repeated keys, Qt's key codes).
+// toolkit shares, with and without a contrast theme, what only Qt has (the
+// menu bar above the client area, the labels' contrast, auto-repeated keys,
+// Qt's key codes).
 
 #include "Catalogue.h"
 #include "FormDescription.h"
@@ -90,6 +91,52 @@ private Q_SLOTS:
         }
         qInfo("%s: worst contrast %.2f:1", qPrintable(name), worst);
         QVERIFY2(worst >= 4.5, qPrintable(QStringLiteral("worst contrast %1:1").arg(worst, 0, 'f', 2)));
+    }
+
+    // A high-contrast application palette set while the window is open, as
+    // a desktop's change of theme sets it, dark and light (the colours of
+    // the two Windows contrast themes): the window follows it and meets what
+    // every toolkit must under a contrast theme. Then the ordinary palette
+    // again brings the picture back.
+    void contrastPalette_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("highlightedText");
+        QTest::newRow("dark") << QColor(Qt::black) << QColor(Qt::white) << QColor(0x1a, 0xeb, 0xff)
+                              << QColor(Qt::black);
+        QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black) << QColor(0x37, 0x00, 0x6e)
+                               << QColor(Qt::white);
+    }
+    void contrastPalette()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, highlightedText);
+        const QPalette ordinary = QApplication::palette();
+        // The emblem's corner of the picture, above the definition.
+        const QRect corner(390, 0, 100, 75);
+        const QImage ordinaryLook = window_->centralWidget()->grab(corner).toImage();
+        QPalette theme(text, window, window, window, window, text, text, window, window);
+        theme.setColor(QPalette::ButtonText, text);
+        theme.setColor(QPalette::Highlight, highlight);
+        theme.setColor(QPalette::HighlightedText, highlightedText);
+        QApplication::setPalette(theme);
+        QCoreApplication::processEvents(); // the windows hear of it by a posted event
+        typeText(QStringLiteral("csn"));
+        QTest::keyClick(box(), Qt::Key_Return);
+        const lexidor::test::ThemedWindowSeen seen = measureThemed();
+        qInfo("%s", lexidor::test::themedWindowSummary(seen, QTest::currentDataTag()).c_str());
+        const std::vector<std::string> faults =
+            lexidor::test::themedWindowFaults(seen, QTest::currentDataTag());
+        QApplication::setPalette(ordinary);
+        QCoreApplication::processEvents();
+        for (const std::string& fault : faults)
+            qWarning("FAIL %s", fault.c_str());
+        QVERIFY2(faults.empty(), faults.empty() ? "" : faults.front().c_str());
+        QCOMPARE(window_->centralWidget()->grab(corner).toImage(), ordinaryLook);
     }
 
     void heldKeyGivesOneKeyUp()

@@ -19,7 +19,9 @@
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyleOptionViewItem>
 
+#include <iterator>
 #include <memory>
+#include <utility>
 
 namespace lexidor::test {
 
@@ -103,6 +105,55 @@ protected:
         return seen;
     }
 
+    // The window under the application's palette, taken as a contrast
+    // theme: the palette's colours, the selected row, the definition and the
+    // prompt against what lies behind them, the frame and the client area.
+    ThemedWindowSeen measureThemed()
+    {
+        ThemedWindowSeen seen;
+        const QPalette theme = window_->palette();
+        constexpr QPalette::ColorRole roles[] = {QPalette::Window,    QPalette::WindowText,
+                                                 QPalette::Highlight, QPalette::HighlightedText,
+                                                 QPalette::Button,    QPalette::ButtonText};
+        static_assert(std::size(roles) == kThemeColourCount);
+        for (std::size_t i = 0; i < kThemeColourCount; ++i)
+            seen.theme[i] = rgb(theme.color(roles[i]).rgb());
+
+        QListWidgetItem* row = list()->currentItem();
+        if (!row)
+            qFatal("no row selected");
+        const QRect rowRect = list()->visualItemRect(row);
+        const QString term = row->text();
+        const QImage rowShown = list()->viewport()->grab(rowRect).toImage();
+        row->setText(QString());
+        const QImage rowBlank = list()->viewport()->grab(rowRect).toImage();
+        row->setText(term);
+        seen.selectedRow = textSeen(rowShown, rowBlank);
+
+        auto labelSeen = [this](QLabel* label) {
+            const QString text = label->text();
+            const QImage shown = window_->centralWidget()->grab(label->geometry()).toImage();
+            label->setText(QString());
+            const QImage blank = window_->centralWidget()->grab(label->geometry()).toImage();
+            label->setText(text);
+            return std::pair{textSeen(shown, blank), rgb(shown.pixel(0, shown.height() / 2))};
+        };
+        seen.definition = labelSeen(definition()).first;
+        seen.definitionFrame = labelSeen(definition()).second;
+        seen.prompt = labelSeen(control<QLabel>("lblBuscar")).first;
+
+        QWidget* client = window_->centralWidget();
+        const QImage drawn = client->grab().toImage();
+        const QRgb ground = theme.color(roles[static_cast<std::size_t>(kContrastRule.client.ground)]).rgb();
+        for (int y = 0; y < client->height(); y += 7) {
+            for (int x = 0; x < client->width(); x += 7) {
+                if (!client->childAt(x, y) && (drawn.pixel(x, y) & 0xFFFFFF) != (ground & 0xFFFFFF))
+                    ++seen.foreignClientSamples;
+            }
+        }
+        return seen;
+    }
+
     // Checks every shared expectation; names each one the window misses.
     void checkSharedExpectations()
     {
@@ -114,6 +165,16 @@ protected:
 
 private:
     static PixelRect pixels(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+    static Rgb rgb(QRgb p)
+    {
+        return {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+                static_cast<std::uint8_t>(qBlue(p))};
+    }
+    static TextSeen textSeen(const QImage& shown, const QImage& blank)
+    {
+        const TextContrast t = textContrast(shown, blank, rgb);
+        return {t.ink, t.ground, t.ratio};
+    }
 
     void measureText(WindowSeen& seen)
     {

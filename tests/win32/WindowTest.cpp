@@ -4,13 +4,17 @@
 // decoded picture and the icons, the current directory after Load, and that
 // every definition fits the definition area in the platform's dialog font,
 // and what a screen reader finds through Active Accessibility and the
-// properties the window gives its controls for it.
+// properties the window gives its controls for it, and the window under a
+// dark and a light contrast theme.
 // Prints one line per failed check and "N passed, N failed"; exits 1 on a
 // failure.
 //
 //   lexidor-window-test.exe [--dpi N]
 //     N (default 96) is the resolution the display is set to; the window
 //     must be laid out at it.
+//   lexidor-window-test.exe --show dark|light
+//     no checks: the window under that contrast theme until it is closed,
+//     for a screenshot (tests/win32/screenshot.sh).
 
 #include "Catalogue.h"
 #include "Checks.h"
@@ -31,6 +35,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -695,6 +700,207 @@ void checkDefinitionIsSpoken(Win32Window& window)
         UnhookWinEvent(hook);
 }
 
+// --- Contrast themes ---------------------------------------------------------
+
+// Wine keeps no contrast theme: SPI_GETHIGHCONTRAST always answers "off",
+// and SPI_SETHIGHCONTRAST is not implemented. The window's call goes
+// through this program's import table, so the test answers it there: the
+// setting it turns on and off, everything else from the system. The system
+// colours are the system's own (SetSysColors), and the window is sent what
+// the system sends when a contrast theme is turned on or off.
+bool contrastThemeOn = false;
+using SystemParametersInfoFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
+SystemParametersInfoFunction systemParametersInfo = nullptr;
+
+BOOL WINAPI answerContrastTheme(UINT action, UINT number, PVOID data, UINT flags)
+{
+    if (action != SPI_GETHIGHCONTRAST || !data)
+        return systemParametersInfo(action, number, data, flags);
+    auto* setting = static_cast<HIGHCONTRASTW*>(data);
+    if (setting->cbSize != sizeof *setting)
+        return FALSE;
+    setting->dwFlags = HCF_AVAILABLE | (contrastThemeOn ? HCF_HIGHCONTRASTON : 0);
+    setting->lpszDefaultScheme = nullptr;
+    return TRUE;
+}
+
+// Puts `replacement` into this program's import table in place of the
+// function `name` of `dll`; returns the function it replaced.
+void* replaceImport(const char* dll, const char* name, void* replacement)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* module = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         module->Name; ++module) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + module->Name), dll) != 0)
+            continue;
+        const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        for (; names->u1.AddressOfData; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) ||
+                std::strcmp(
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)->Name,
+                    name) != 0)
+                continue;
+            DWORD protection = 0;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
+            void* original = reinterpret_cast<void*>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+            return original;
+        }
+    }
+    return nullptr;
+}
+
+// The system colours of the contrast rule's colours, in ThemeColour order,
+// and the two contrast themes' values for them (Windows' dark and light
+// contrast themes).
+constexpr int kThemeElements[kThemeColourCount] = {COLOR_WINDOW,        COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                                   COLOR_HIGHLIGHTTEXT, COLOR_BTNFACE,    COLOR_BTNTEXT};
+struct ContrastTheme {
+    const char* name;
+    COLORREF colours[kThemeColourCount];
+};
+constexpr ContrastTheme kContrastThemes[] = {
+    {"dark",
+     {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x1a, 0xeb, 0xff), RGB(0, 0, 0), RGB(0, 0, 0),
+      RGB(255, 255, 255)}},
+    {"light",
+     {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0x37, 0x00, 0x6e), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(0, 0, 0)}},
+};
+
+// Turns a contrast theme on with `colours`, or off with the colours there
+// were before (nullptr), and tells the window as the system tells it.
+void setContrastTheme(HWND window, const COLORREF* colours)
+{
+    static COLORREF ordinary[kThemeColourCount];
+    if (colours && !contrastThemeOn) {
+        for (std::size_t i = 0; i < kThemeColourCount; ++i)
+            ordinary[i] = GetSysColor(kThemeElements[i]);
+    }
+    contrastThemeOn = colours != nullptr;
+    SetSysColors(static_cast<int>(kThemeColourCount), kThemeElements, colours ? colours : ordinary);
+    SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    SendMessageW(window, WM_SYSCOLORCHANGE, 0, 0);
+}
+
+Rgb rgbOf(unsigned pixel)
+{
+    return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+            static_cast<std::uint8_t>(pixel)};
+}
+
+test::TextSeen textSeen(const Drawing& shown, const Drawing& blank)
+{
+    const test::TextContrast t = test::textContrast(shown, blank, rgbOf);
+    return {t.ink, t.ground, t.ratio};
+}
+
+// A label drawn with its text and without.
+std::pair<test::TextSeen, Rgb> labelSeen(HWND label)
+{
+    const std::u16string text = windowText(label);
+    const Drawing shown(label);
+    SetWindowTextW(label, L"");
+    const Drawing blank(label);
+    SetWindowTextW(label, reinterpret_cast<const wchar_t*>(text.c_str()));
+    return {textSeen(shown, blank), rgbOf(shown.pixel(0, shown.height() / 2))};
+}
+
+// The window under the theme in force, after a lookup of CSN typed into the
+// box: the theme's colours, the selected row (drawn again with an empty
+// row in its place), the labels, the client area.
+test::ThemedWindowSeen measureThemed(Win32Window& window)
+{
+    test::ThemedWindowSeen seen;
+    for (std::size_t i = 0; i < kThemeColourCount; ++i) {
+        const COLORREF c = GetSysColor(kThemeElements[i]);
+        seen.theme[i] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+    }
+    HWND box = window.control(Control::txtBuscar);
+    window.txtBuscar_SetFocus();
+    window.txtBuscar_SetText(u"");
+    for (const wchar_t c : {L'c', L's', L'n'})
+        typeInto(box, c);
+    SendMessageW(box, WM_KEYUP, VK_RETURN, 0xC0000001);
+
+    HWND list = window.control(Control::lstLista);
+    const int row = window.selectedRow();
+    const int top = window.topRow();
+    wchar_t term[128] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(term));
+    const Drawing rowShown(list);
+    auto putRow = [&](const wchar_t* text) {
+        SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+        SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    };
+    putRow(L"");
+    const Drawing rowBlank(list);
+    putRow(term);
+    seen.selectedRow = textSeen(rowShown, rowBlank);
+
+    std::tie(seen.definition, seen.definitionFrame) = labelSeen(window.control(Control::lblDescripcion));
+    seen.prompt = labelSeen(window.control(Control::lblBuscar)).first;
+
+    const Drawing client(window.handle());
+    const Rgb ground = seen.theme[static_cast<std::size_t>(kContrastRule.client.ground)];
+    for (int y = 0; y < client.height(); y += 7) {
+        for (int x = 0; x < client.width(); x += 7)
+            seen.foreignClientSamples += rgbOf(client.pixel(x, y)) == ground ? 0 : 1;
+    }
+    return seen;
+}
+
+// Each contrast theme turned on while the window is open: what every
+// toolkit must show under one; turned off again, the picture is back as it
+// was.
+void checkContrastThemes(Win32Window& window)
+{
+    const Drawing ordinary(window.handle());
+    for (const ContrastTheme& theme : kContrastThemes) {
+        setContrastTheme(window.handle(), theme.colours);
+        const test::ThemedWindowSeen seen = measureThemed(window);
+        std::printf("%s\n", test::themedWindowSummary(seen, theme.name).c_str());
+        for (const std::string& fault : test::themedWindowFaults(seen, theme.name))
+            check(false, fault);
+        ++passed;
+        setContrastTheme(window.handle(), nullptr);
+    }
+    const Drawing after(window.handle());
+    check(test::firstDifference(ordinary, after).first == ordinary.width(),
+          "the contrast theme turned off: the picture again, as before");
+    window.txtBuscar_SetText(u"");
+}
+
+// The window under a contrast theme until it is closed, for a screenshot.
+int showUnderContrastTheme(const std::string& name)
+{
+    const ContrastTheme* theme = nullptr;
+    for (const ContrastTheme& t : kContrastThemes)
+        theme = name == t.name ? &t : theme;
+    if (!theme) {
+        std::fprintf(stderr, "no contrast theme %s (dark or light)\n", name.c_str());
+        return 2;
+    }
+    contrastThemeOn = true;
+    SetSysColors(static_cast<int>(kThemeColourCount), kThemeElements, theme->colours);
+    bool ended = false;
+    Win32Window window(GetModuleHandleW(nullptr), [&ended] { ended = true; });
+    window.showCentred(SW_SHOWNORMAL);
+    MSG msg;
+    while (!ended && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
 std::u16string currentDirectory()
 {
     wchar_t current[MAX_PATH + 1] = {};
@@ -746,13 +952,21 @@ void checkCurrentDirectory(Win32Window& window, const std::u16string& startedIn)
 int main(int argc, char** argv)
 {
     int dpi = kBaseDpi;
+    const char* show = nullptr;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--dpi") == 0)
             dpi = std::atoi(argv[i + 1]);
+        if (std::strcmp(argv[i], "--show") == 0)
+            show = argv[i + 1];
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    systemParametersInfo = reinterpret_cast<SystemParametersInfoFunction>(
+        replaceImport("user32.dll", "SystemParametersInfoW", reinterpret_cast<void*>(&answerContrastTheme)));
+    check(systemParametersInfo != nullptr, "the contrast setting answered by the test");
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (show && systemParametersInfo)
+        return showUnderContrastTheme(show);
     DWORD registration = 0;
     check(
         SUCCEEDED(CoRegisterClassObject(CLSID_AccPropServices, static_cast<IClassFactory*>(&propertyService),
@@ -776,6 +990,8 @@ int main(int argc, char** argv)
             checkResolutionChange(window, dpi);
             checkPropertiesSet(window, findAnnouncer(window));
             checkDefinitionIsSpoken(window);
+            if (systemParametersInfo)
+                checkContrastThemes(window);
             window.End();
             check(ended && window.handle() == nullptr, "End closes the window and reports the end");
             checkPropertiesCleared();

@@ -6,7 +6,10 @@
 # one (tests/win32/wine-run.sh), apart from the tests' headless one; the
 # display is a private session's (tests/support/private-session.sh), gone
 # afterwards.
+# With THEME (dark or light) the program is lexidor-window-test.exe, which
+# shows the window under that contrast theme (Wine itself keeps none).
 # usage: screenshot.sh lexidor.exe OUTPUT.png [PREFIX [TEXT [DPI]]]
+#        screenshot.sh lexidor-window-test.exe OUTPUT.png PREFIX TEXT DPI THEME
 set -eu
 exe=$(realpath "$1")
 output=$(realpath -m "$2")
@@ -14,11 +17,12 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 prefix=$(realpath -m "${3:-$PWD/build/wine-prefix-x11}")
 text=${4:-csn}
 dpi=${5:-96}
+theme=${6:-}
 
-if [ "${6:-}" != --inside ]; then
+if [ "${7:-}" != --inside ]; then
     bash "$here/wine-run.sh" "$prefix" setup x11
     exec bash "$here/../support/private-session.sh" --display=$((800 * dpi / 96))x$((600 * dpi / 96))x24 -- \
-        bash "$0" "$exe" "$output" "$prefix" "$text" "$dpi" --inside
+        bash "$0" "$exe" "$output" "$prefix" "$text" "$dpi" "$theme" --inside
 fi
 
 cleanup() {
@@ -27,7 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-bash "$here/wine-run.sh" "$prefix" run --dpi "$dpi" "$exe" &
+bash "$here/wine-run.sh" "$prefix" run --dpi "$dpi" "$exe" ${theme:+--show "$theme"} &
 program=$!
 
 window=""
