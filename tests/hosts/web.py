@@ -1,26 +1,20 @@
-#!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-# The scenario protocol (tests/scenarios/README.md) on the web edition: opens
-# lexidor.html in headless Chromium and performs each command with real
-# browser input (WebDriver actions and the DevTools input domain: key
-# presses and releases, mouse presses, releases and double-clicks), then
-# prints the window's state read from the page, as every driver does.
+# The page as tests/drive's host for the targets chromium and webkit: opens
+# lexidor.html in a fresh tab of headless Chromium (or WebKit) and performs
+# each command with real browser input (WebDriver actions and the DevTools
+# input domain: key presses and releases, mouse presses, releases and
+# double-clicks); the state is read from the page's DOM.
 #
-# usage: scenario-driver.py < NAME.scenario         (the protocol, as every driver)
-#        scenario-driver.py --check A.scenario ...  (each against A.expected)
-# Environment: LEXIDOR_WEB_PAGE (the page), LEXIDOR_WEB_PROFILES (where the
-# fresh Chromium profiles go), LEXIDOR_WEB_MODE: "keys" (a desktop keyboard)
-# or "229", typing as a phone's keyboard types: each character and Backspace
-# an input event between a key press and release that say only keyCode 229,
-# key "Unidentified". LEXIDOR_WEB_ENGINE=webkit: the same in WebKit (see
-# browser.py), desktop keyboard only. WebKit's WebDriver types neither
-# capitals nor letters outside ASCII, and sends no Caps Lock nor the release
-# of Alt alone: those key events come from the page's script there, with
-# the character inserted as typing inserts it. It also counts two clicks
-# in a row as a double-click however far apart in the script, so a click
-# waits out the double-click time after the one before.
-import difflib
-import io
+# Environment: LEXIDOR_WEB_PROFILES (where the fresh browser profiles go),
+# LEXIDOR_WEB_MODE: "keys" (a desktop keyboard) or "229", typing as a phone's
+# keyboard types: each character and Backspace an input event between a key
+# press and release that say only keyCode 229, key "Unidentified". WebKit's
+# WebDriver types neither capitals nor letters outside ASCII, and sends no
+# Caps Lock nor the release of Alt alone: those key events come from the
+# page's script there, with the character inserted as typing inserts it. It
+# also counts two clicks in a row as a double-click however far apart in
+# the script, so a click waits out the double-click time after the one
+# before.
 import os
 import sys
 import time
@@ -32,9 +26,9 @@ from selenium.webdriver.common.keys import Keys
 
 # Nothing written beside the sources (no __pycache__ of browser.py).
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "web"))
 from selenium.webdriver.common.actions.mouse_button import MouseButton  # noqa: E402
-from browser import STATE_SCRIPT, Browser, json_string, state_line  # noqa: E402
+from browser import STATE_SCRIPT, Browser  # noqa: E402
 
 # WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
 BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
@@ -43,42 +37,6 @@ BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.B
 LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "PageUp": Keys.PAGE_UP,
              "PageDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END}
 ROWS = 61
-
-
-class Unreadable(Exception):
-    pass
-
-
-def parse(line):
-    """The command on a line and how many times it runs, None for a blank
-    line or a comment."""
-    if line.strip(" \t\r\n\v\f") == "" or line.startswith("#"):
-        return None
-    if line.startswith("type "):
-        return ("type", line[5:]), 1
-    # Any other command may end in a repeat count: "key Shift x100".
-    times = 1
-    head, space, last = line.rpartition(" ")
-    if space and last[:1] == "x" and last[1:].isascii() and last[1:].isdigit() and len(last) <= 10 \
-            and int(last[1:]) > 0:
-        times, line = int(last[1:]), head
-    return parse_command(line), times
-
-
-def parse_command(line):
-    command, space, argument = line.partition(" ")
-    if command == "key" and argument in BOX_KEYS:
-        return ("key", argument)
-    if command == "listkey" and (argument in LIST_KEYS or (len(argument) == 1 and "A" <= argument <= "Z")):
-        return ("listkey", argument)
-    if line in ("release Alt", "click box", "rightclick box", "middleclick box", "drag box", "dblclick box",
-                "enter on Buscar", "click buscar", "dblclick below", "tab", "shift+tab", "ctrl+tab",
-                "activate", "restart", "alt+c", "click cerrar", "close"):
-        return (line,)
-    if command in ("select", "rightclick", "dblclick") and argument.isascii() and argument.isdigit() \
-            and len(argument) <= 9 and int(argument) < ROWS:
-        return (command, int(argument))
-    raise Unreadable("cannot read")
 
 
 class WebTarget:
@@ -106,7 +64,10 @@ class WebTarget:
         return self.last
 
     def state(self):
-        return self.last if self.last is not None else self.settle()
+        state = self.last if self.last is not None else self.settle()
+        if state is None:
+            return None
+        return dict(zip(("text", "row", "top", "caption", "intIndice", "intLongitud", "focus"), state))
 
     # One key event; in WebKit from the page's script, saying whether the
     # page let it do what it would do (not cancelled).
@@ -128,7 +89,7 @@ class WebTarget:
     # desktop drivers send them to the control itself: the control gets the
     # focus for them, and the focus goes back after (no click, so no Click).
     def keys_to(self, name, send):
-        if self.state()[6] == name:
+        if self.state()["focus"] == name:
             send()
             return
         before = self.d.execute_script(
@@ -266,8 +227,6 @@ class WebTarget:
             self.d.switch_to.new_window(self.b.new_page_kind())
             self.d.close()
             self.d.switch_to.window(self.b.tab)
-        elif name == "restart":
-            self.b.reload()
         elif name == "alt+c":
             self.actions().key_down(Keys.ALT).send_keys("c").key_up(Keys.ALT).perform()
         elif name == "click cerrar":
@@ -286,86 +245,30 @@ class WebTarget:
         self.ended = self.settle() is None and self.ended_now()
 
 
-def run(target, lines, out):
-    """One scenario on a freshly opened page; returns the driver's status."""
-    out.write(state_line(target.state()))
-    for number, line in enumerate(lines, start=1):
-        try:
-            parsed = parse(line)
-        except Unreadable as why:
-            out.write('{"error":%s}\n' % json_string("line %d: %s: %s" % (number, why, line)))
-            return 2
-        if parsed is None:
-            continue
-        command, times = parsed
-        for _ in range(times):
-            if command[0] == "type":
-                target.type_text(command[1])
-            else:
-                target.act(command)
-            if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
-                out.write('{"error":%s}\n' % json_string("line %d: the program did not end: %s" % (number, line)))
-                return 2
-            if target.ended:
-                out.write('{"ended":true}\n')
-                return 0
-            out.write(state_line(target.state()))
-            out.flush()
-    return 0
 
+class Host:
+    """tests/drive's host: one browser for the whole run, a fresh tab for
+    each program start."""
+    unread = ()
 
-def lines_of(data):
-    lines = data.decode("utf-8", "surrogateescape").split("\n")
-    if lines and lines[-1] == "":
-        lines.pop()
-    return [line.removesuffix("\r") for line in lines]
+    def __init__(self, target, page):
+        profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
+        self.keycode229 = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "229"
+        self.browser = Browser(page, profiles, engine=target)
+        self.program = None
 
+    def start(self):
+        self.stop()
+        self.program = WebTarget(self.browser, self.keycode229)
+        return self.program
 
-# --check A.scenario...: each file on a fresh page of one browser, against
-# its A.expected (and the status it implies), as run-scenario.sh compares
-# the desktop drivers' output; prints a diff for each difference.
-def check(browser, keycode229, paths):
-    failed = 0
-    for path in paths:
-        name = os.path.basename(path).removesuffix(".scenario")
-        with open(path, "rb") as f:
-            lines = lines_of(f.read())
-        with open(path.removesuffix(".scenario") + ".expected", encoding="utf-8") as f:
-            expected = f.read()
-        out = io.StringIO()
-        status = run(WebTarget(browser, keycode229), lines, out)
-        if browser.tab in browser.driver.window_handles:
-            browser.driver.switch_to.window(browser.tab)
-            browser.driver.close()
-            browser.driver.switch_to.window(browser.home)
-        want = 2 if expected.splitlines()[-1].startswith('{"error"') else 0
-        if out.getvalue() == expected and status == want:
-            print("ok: " + name)
-            continue
-        failed += 1
-        print("FAIL: %s (status %d, expected %d)" % (name, status, want))
-        sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), out.getvalue().splitlines(True),
-                                                   "expected", "actual"))
-    print("%d passed, %d failed" % (len(paths) - failed, failed))
-    return 1 if failed else 0
+    def stop(self):
+        b = self.browser
+        if self.program is not None and b.tab in b.driver.window_handles:
+            b.driver.switch_to.window(b.tab)
+            b.driver.close()
+            b.driver.switch_to.window(b.home)
+        self.program = None
 
-
-def main():
-    page = os.environ["LEXIDOR_WEB_PAGE"]
-    profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))
-    keycode229 = os.environ.get("LEXIDOR_WEB_MODE", "keys") == "229"
-    sys.stdout.reconfigure(encoding="utf-8", newline="\n")
-    browser = Browser(page, profiles, engine=os.environ.get("LEXIDOR_WEB_ENGINE", "chromium"))
-    try:
-        if sys.argv[1:2] == ["--check"]:
-            return check(browser, keycode229, sys.argv[2:])
-        return run(WebTarget(browser, keycode229), lines_of(sys.stdin.buffer.read()), sys.stdout)
-    except WebDriverException as e:
-        print("scenario-driver: " + str(e).splitlines()[0], file=sys.stderr)
-        return 3
-    finally:
-        sys.stdout.flush()
-        browser.quit()
-
-
-sys.exit(main())
+    def quit(self):
+        self.browser.quit()
