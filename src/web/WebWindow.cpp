@@ -68,6 +68,7 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
 {
     const bool onBox = control == static_cast<int>(Control::txtBuscar);
     const bool onList = control == static_cast<int>(Control::lstLista);
+    keys_.keyEvent(down);
     if (!down) {
         if (onBox)
             events_.boxKeyReleased(keys_.released(key, code, keyCode));
@@ -119,8 +120,8 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
 
 void WebWindow::input(int control, std::u16string_view inputType, std::u16string_view data)
 {
-    if (control == static_cast<int>(Control::txtBuscar))
-        keys_.input(inputType, data);
+    if (control == static_cast<int>(Control::txtBuscar) && !keys_.input(inputType, data))
+        events_.boxTextArrived(web::shortcutOf(inputType));
 }
 
 bool WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCount)

@@ -18,7 +18,10 @@
 # of Alt alone: those key events come from the page's script there, with
 # the character inserted as typing inserts it. It also counts two clicks
 # in a row as a double-click however far apart in the script, so a click
-# waits out the double-click time after the one before.
+# waits out the double-click time after the one before. Text with no key
+# event at all ("insert"): the DevTools' Input.insertText in Chromium, in
+# both keyboard modes; the editing command insertText from the page's
+# script in WebKit.
 import difflib
 import io
 import os
@@ -55,6 +58,8 @@ def parse(line):
         return None
     if line.startswith("type "):
         return ("type", line[5:]), 1
+    if line.startswith("insert "):
+        return ("insert", line[7:]), 1
     # Any other command may end in a repeat count: "key Shift x100".
     times = 1
     head, space, last = line.rpartition(" ")
@@ -166,6 +171,18 @@ class WebTarget:
                 self.key_event("rawKeyDown", "Unidentified", "", 229)
                 self.b.cdp("Input.insertText", {"text": ch})
                 self.key_event("keyUp", "Unidentified", "", 229)
+        self.keys_to("txtBuscar", send)
+        self.after()
+
+    # The whole text at once with no key event, as dictation or a tapped
+    # suggestion puts it in: the DevTools' text insertion in Chromium, the
+    # editing command from the page's script in WebKit.
+    def insert_text(self, text):
+        def send():
+            if self.b.engine == "webkit":
+                self.d.execute_script("document.execCommand('insertText', false, arguments[0])", text)
+            else:
+                self.b.cdp("Input.insertText", {"text": text})
         self.keys_to("txtBuscar", send)
         self.after()
 
@@ -295,6 +312,8 @@ def run(target, lines, out):
         for _ in range(times):
             if command[0] == "type":
                 target.type_text(command[1])
+            elif command[0] == "insert":
+                target.insert_text(command[1])
             else:
                 target.act(command)
             if command[0] in ("alt+c", "click cerrar", "close") and not target.ended:
