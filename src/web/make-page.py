@@ -3,11 +3,14 @@
 # Writes lexidor.html, the web edition in one file: the template with the
 # style sheet (the background picture inlined in it), the program's script
 # (its WebAssembly already inlined by emscripten), the icon as a data: URI,
-# and a Content-Security-Policy that names the script and the style sheet by
-# their SHA-256 and allows nothing else.
+# what the page shows before and without its program (the window and the
+# glossary, from StaticPage.cpp run by node), and a Content-Security-Policy
+# that names the script and the style sheet by their SHA-256 and allows
+# nothing else.
 import argparse
 import base64
 import hashlib
+import subprocess
 
 
 def data_uri(path, kind):
@@ -23,14 +26,36 @@ def main():
     p = argparse.ArgumentParser()
     for name in ("template", "style", "script", "background", "icon", "output"):
         p.add_argument("--" + name, required=True)
+    p.add_argument("--static", nargs=2, required=True, metavar=("NODE", "PROGRAM"))
     a = p.parse_args()
+
+    # The parts the static page program writes, each after "--- NAME".
+    parts, name = {}, None
+    for line in subprocess.run(a.static, check=True, capture_output=True, encoding="utf-8").stdout.splitlines():
+        if line.startswith("--- "):
+            name = line[4:]
+            parts[name] = []
+        elif name:
+            parts[name].append(line)
+    parts = {key: "\n".join(lines) for key, lines in parts.items()}
 
     with open(a.template, encoding="utf-8") as f:
         page = f.read()
     with open(a.style, encoding="utf-8") as f:
         style = f.read().replace("@BACKGROUND@", data_uri(a.background, "image/jpeg"))
+    # The places and colours the program sets on the window's elements, for
+    # the window painted before it runs.
+    style += "\n/* The window's places and colours from the form table (StaticPage.cpp). */\n" + parts["style"]
     with open(a.script, encoding="utf-8") as f:
         script = f.read()
+    # The program starts once the page has been painted, so that the window
+    # written at build time is on screen before the WebAssembly is compiled
+    # and run (or after a while, where no frame comes: a tab in the
+    # background). Module stays global: the tests read the type-ahead state
+    # through it.
+    script = ("(function () {\nvar started = false;\nfunction start() {\nif (started)\nreturn;\nstarted = true;\n"
+              + script + "\nself.Module = Module;\n}\n"
+              "requestAnimationFrame(function () { setTimeout(start, 0); });\nsetTimeout(start, 200);\n})();\n")
     # An inline script ends at the first "</script" whatever the JavaScript
     # around it means: such a text in the program would cut the page short.
     if "</script" in script.lower() or "</style" in style.lower():
@@ -46,7 +71,8 @@ def main():
         "base-uri 'none'",
         "form-action 'none'",
     ])
-    for key, value in (("@CSP@", csp), ("@ICON@", icon), ("@STYLE@", style), ("@SCRIPT@", script)):
+    for key, value in (("@CSP@", csp), ("@TITLE@", parts["title"]), ("@ICON@", icon), ("@STYLE@", style),
+                       ("@WINDOW@", parts["window"]), ("@GLOSSARY@", parts["glossary"]), ("@SCRIPT@", script)):
         if page.count(key) != 1:
             raise SystemExit(f"make-page: {key} must stand once in {a.template}")
         head, tail = page.split(key)
