@@ -188,7 +188,8 @@ web:
 
 screenshot-web: web
 	@$(MAKE) deps PACKAGES="$(WEB_TEST_PACKAGES)"
-	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png
+	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png \
+	    docs/lexidor-web-noscript.png docs/lexidor-web-print.png
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png

@@ -171,6 +171,8 @@ def desktop(b):
             if params.get("documentURL") == b.url or params["request"]["url"] == b.url:
                 requests.append(params["request"]["url"])
     check(b.url in requests, "the page's own load is seen", str(len(requests)))
+    size = os.path.getsize(PAGE)
+    check(size < 400 * 1024, "the page is one file under 400 KB", f"{size} bytes")
     foreign = [u for u in requests if u != b.url and not u.startswith("data:")]
     check(not foreign, "the page loads nothing but itself", ", ".join(u[:60] for u in foreign))
     check(d.execute_script("return violations") == [], "no Content-Security-Policy violation",
