@@ -48,14 +48,32 @@ def main():
     style += "\n/* The window's places and colours from the form table (StaticPage.cpp). */\n" + parts["style"]
     with open(a.script, encoding="utf-8") as f:
         script = f.read()
-    # The program starts once the page has been painted, so that the window
-    # written at build time is on screen before the WebAssembly is compiled
-    # and run (or after a while, where no frame comes: a tab in the
-    # background). Module stays global: the tests read the type-ahead state
-    # through it.
-    script = ("(function () {\nvar started = false;\nfunction start() {\nif (started)\nreturn;\nstarted = true;\n"
-              + script + "\nself.Module = Module;\n}\n"
-              "requestAnimationFrame(function () { setTimeout(start, 0); });\nsetTimeout(start, 200);\n})();\n")
+    # The program starts once the first frame, with the window written at
+    # build time, is on the screen: the WebAssembly's compiling and the
+    # program's start then take nothing from that frame (on a small machine
+    # they would share its processors with the frame's drawing). Where the
+    # browser does not report paints, after the first frame; where no frame
+    # comes (a tab in the background), after a while. Module stays global:
+    # the tests read the type-ahead state through it.
+    script = ("""(function () {
+var started = false;
+function start() {
+if (started)
+return;
+started = true;
+""" + script + """
+self.Module = Module;
+}
+function soon() { setTimeout(start, 0); }
+if (typeof PerformanceObserver == 'function' && (PerformanceObserver.supportedEntryTypes || []).indexOf('paint') >= 0)
+new PerformanceObserver(function (list, observer) {
+if (list.getEntriesByName('first-contentful-paint').length) { observer.disconnect(); soon(); }
+}).observe({type: 'paint', buffered: true});
+else
+requestAnimationFrame(soon);
+setTimeout(start, 500);
+})();
+""")
     # An inline script ends at the first "</script" whatever the JavaScript
     # around it means: such a text in the program would cut the page short.
     if "</script" in script.lower() or "</style" in style.lower():
