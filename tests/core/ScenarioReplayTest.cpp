@@ -39,6 +39,11 @@ public:
     }
 
     void typeCharacter(std::u16string_view character) override { w_->typeCharacter(character); }
+    bool insertText(std::u16string_view text) override
+    {
+        w_->insert(text);
+        return true;
+    }
 
     void act(const scenario::Command& command) override
     {

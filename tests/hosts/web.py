@@ -14,7 +14,9 @@
 # page's script there, with the character inserted as typing inserts it. It
 # also counts two clicks in a row as a double-click however far apart in
 # the script, so a click waits out the double-click time after the one
-# before.
+# before. Text with no key event at all ("insert"): the DevTools'
+# Input.insertText in Chromium, in both keyboard modes; the editing command
+# insertText from the page's script in WebKit.
 import os
 import sys
 import time
@@ -128,6 +130,18 @@ class WebTarget:
                 self.key_event("rawKeyDown", "Unidentified", "", 229)
                 self.b.cdp("Input.insertText", {"text": ch})
                 self.key_event("keyUp", "Unidentified", "", 229)
+        self.keys_to("txtBuscar", send)
+        self.after()
+
+    # The whole text at once with no key event, as dictation or a tapped
+    # suggestion puts it in: the DevTools' text insertion in Chromium, the
+    # editing command from the page's script in WebKit.
+    def insert_text(self, text):
+        def send():
+            if self.b.engine == "webkit":
+                self.d.execute_script("document.execCommand('insertText', false, arguments[0])", text)
+            else:
+                self.b.cdp("Input.insertText", {"text": text})
         self.keys_to("txtBuscar", send)
         self.after()
 
