@@ -30,8 +30,7 @@ done
 [ -n "${DISPLAY:-}" ] || { echo "run-bench: no X display (make bench runs this under xvfb-run)" >&2; exit 1; }
 
 work=$(mktemp -d)
-wine_tmp=
-trap 'rm -rf "$work" ${wine_tmp:+"$wine_tmp"}' EXIT
+trap 'rm -rf "$work"' EXIT
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 load_before=$(load)
@@ -99,13 +98,9 @@ if [ -f "$exe" ]; then
     if command -v "$wine_loader" >/dev/null && command -v "$wine_cc" >/dev/null && [ -f "$wine_exe" ]; then
         echo "run-bench: lexidor.exe against a bare Win32 window, under Wine ($wine_arch)" >&2
         "$wine_cc" -O2 -s -mwindows -o "$work/bare-win32-window.exe" "$here/BareWin32Window.c"
-        # A prefix of its own, and a home: nothing is written outside $work
-        # but the server's socket, which Wine makes in TMPDIR: a short folder
-        # in /tmp, whose path a Unix socket's can hold (at most 107 bytes)
-        # however deep $work lies, gone with $work.
-        wine_tmp=$(mktemp -d /tmp/lexidor-wine.XXXXXX)
+        # A prefix of its own, and a home: nothing is written outside $work.
         export WINEPREFIX=${WINEPREFIX:-$work/wine} WINEARCH=$wine_arch WINEDEBUG=-all \
-            WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" HOME=$work/home TMPDIR=$wine_tmp
+            WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" HOME=$work/home TMPDIR=$work/tmp
         mkdir -p "$HOME" "$TMPDIR"
         "$wine_loader" wineboot -i >/dev/null 2>&1 || true
         printf '#!/bin/sh\nexec "%s" "%s"\n' "$wine_loader" "$work/bare-win32-window.exe" > "$work/bare-win32"

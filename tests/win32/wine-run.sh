@@ -14,20 +14,17 @@
 #                          end the prefix's wineserver and remove what it
 #                          left outside the prefix
 #
-# Everything Wine writes stays inside PREFIX but its server's socket: Wine
-# gets a home and XDG folders of its own there, and its menu builder (which
-# would write desktop entries and menus into the home) is off. The socket
-# (Debian's Wine makes it in TMPDIR/wine-XXXXXX/server-DEV-INODE/, the
-# folder's name kept in PREFIX/wineserver) must have a path of at most 107
-# bytes, which a prefix inside a build tree inside a clone can pass on its
-# own: Wine's TMPDIR and runtime directory are a short folder in /tmp named
-# after the prefix (/tmp/lexidor-wine.HASH), the same for every run in it,
-# since a program finds the running server through it; `stop` removes it.
-# The prefix is a 32-bit one (WINEARCH=win32, the default): the programs
-# are 32-bit, and a prefix without the 64-bit half is about half the size.
-# WINEARCH=win64 in the environment makes a 64-bit prefix run by Wine's
-# 64-bit loader, for the x86_64 build of the programs on a machine that
-# cannot execute 32-bit programs (cmake/Windows.cmake).
+# Everything Wine writes stays inside PREFIX: Wine gets a home, XDG folders
+# and a temporary folder of its own there (the wineserver's socket folder
+# included), and its menu builder (which would write desktop entries and
+# menus into the home) is off. However deep PREFIX lies: the server and its
+# programs enter the socket's folder and name the socket by its bare name,
+# so the 107 bytes a Unix socket's path may have never count its folder. The prefix is a 32-bit one (WINEARCH=win32,
+# the default): the programs are 32-bit, and a prefix without the 64-bit
+# half is about half the size. WINEARCH=win64 in the environment makes a
+# 64-bit prefix run by Wine's 64-bit loader, for the x86_64 build of the
+# programs on a machine that cannot execute 32-bit programs
+# (cmake/Windows.cmake).
 #
 # One prefix serves every resolution. Wine reads the resolution (LogPixels
 # in HKCU\Control Panel\Desktop) when a program starts, so a run at another
@@ -69,20 +66,10 @@ if [ "$WINEARCH" = win64 ]; then
 fi
 
 home=$prefix/home
-sockets=/tmp/lexidor-wine.$(realpath -m "$prefix" | sha256sum | cut -c1-12)
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
-    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$sockets/run TMPDIR=$sockets/tmp
-make_home() {
-    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" || return 1
-    # The name can be foreseen: a folder that is not this user's own (or a
-    # link) is refused, not used.
-    mkdir -m 700 "$sockets" 2>/dev/null
-    if [ -L "$sockets" ] || [ ! -d "$sockets" ] || [ ! -O "$sockets" ]; then
-        echo "wine-run.sh: $sockets is not a folder of this user's own" >&2
-        return 1
-    fi
-    chmod 700 "$sockets" && mkdir -p "$TMPDIR" && mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-}
+    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/.run TMPDIR=$home/tmp
+make_home() { mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR" &&
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"; }
 
 ready=$prefix/.lexidor-ready
 
@@ -112,7 +99,7 @@ setup() {
         return 0
     fi
     rm -rf "$prefix"
-    make_home || return 1
+    make_home
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w
     # Wine draws the frames of windows itself and does not wait for a
@@ -155,7 +142,7 @@ run() {
         echo "wine-run.sh: no prefix at $prefix (run setup first)" >&2
         return 1
     fi
-    make_home || return 1
+    make_home
     if [ "$dpi" != 96 ] || [ -f "$dpi_state" ]; then
         set_dpi "$dpi" || return 1
     fi
@@ -181,9 +168,9 @@ case $action in
 setup) setup "$@" ;;
 run) run "$@" ;;
 stop)
-    # The server's socket folder (in TMPDIR) goes with the server.
+    # The server's socket folder (TMPDIR/wine-XXXXXX) goes with the server.
     wineserver -k 2>/dev/null || true
-    rm -rf "$sockets"
+    rm -rf "$TMPDIR"/wine-*
     ;;
 *)
     echo "usage: wine-run.sh PREFIX setup [headless|x11] | run [--dpi DPI] PROGRAM [ARG...] | stop" >&2
