@@ -144,7 +144,7 @@ trap 'end_session; exit 129' HUP
 # The sockets' folder: in /tmp, named by mktemp (mode 700), never in the
 # session folder, however short that may be, so that a deep clone behaves
 # as a shallow one. /tmp/lexidor-run.XXXXXX/speech-dispatcher/speechd.sock,
-# the longest path a service here makes, has 55 bytes.
+# the longest path a service here makes, has 54 bytes.
 runtime=$(mktemp -d /tmp/lexidor-run.XXXXXX) || exit 1
 export HOME=$dir/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_STATE_HOME=$HOME/.local/state
