@@ -64,17 +64,18 @@ class Browser:
         options.add_argument("--window-size=%d,%d" % DESKTOP_WINDOW)
         if logs:
             options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        # Chromium writes a settings folder into the home and dconf's into
-        # the runtime directory, whatever profile it is given: both inside
-        # the profile, which goes when the browser does.
+        # Chromium writes a settings folder into the home, whatever profile
+        # it is given: inside the profile, which goes when the browser does.
+        # Its temporary folder holds the profile's lock socket, and its
+        # runtime directory is where sockets belong: their paths must stay
+        # under the 107 bytes of a Unix socket however deep the build tree
+        # lies, so both are in a short folder in /tmp, gone with the browser
+        # (dconf's files in the runtime directory too).
         home = os.path.join(self.profile, "home")
-        runtime = os.path.join(self.profile, "run")
         os.makedirs(home)
-        os.makedirs(runtime, mode=0o700)
-        # Its temporary folder holds the profile's lock socket, whose path
-        # must stay under the 107 bytes of a Unix socket however deep the
-        # build tree lies: a short folder in /tmp, gone with the browser.
         self.tmp = tempfile.mkdtemp(prefix="lexidor-web-", dir="/tmp")
+        runtime = os.path.join(self.tmp, "run")
+        os.makedirs(runtime, mode=0o700)
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                    XDG_RUNTIME_DIR=runtime, TMPDIR=self.tmp)
