@@ -31,7 +31,6 @@
 import ctypes
 import os
 import select
-import sys
 import subprocess
 import time
 
@@ -399,6 +398,7 @@ class QtProgram:
                 pass
             pump()
         self.ended = not self.alive()
+        self.ended_well()
 
     def focus(self):
         focused = [name for name, node in self.controls.items() if node.getState().contains(pyatspi.STATE_FOCUSED)]
@@ -475,8 +475,6 @@ class QtProgram:
         raise HostError("row %d did not come into sight" % row)
 
     def act(self, command):
-        if os.environ.get("QT_HOST_TRACE"):
-            print("act", command, time.monotonic(), file=sys.stderr)
         name = command[0]
         x = self.x
         if name == "key":
@@ -583,6 +581,13 @@ class QtProgram:
         except subprocess.TimeoutExpired:
             pass
         self.ended = not self.alive()
+        self.ended_well()
+
+    def ended_well(self):
+        """A program that ends does so with status 0, never by a crash."""
+        status = self.process.poll()
+        if status not in (None, 0):
+            raise HostError("the program ended with status %d" % status)
 
     def stop(self):
         """Closed as a user closes it (the close control); killed only if it
@@ -594,7 +599,9 @@ class QtProgram:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+                raise HostError("the program did not end when its window was closed")
         self.ended = True
+        self.ended_well()
 
 
 class Host:
