@@ -333,8 +333,8 @@ class QtProgram:
         self.cerrar = one(lambda n: n.getRole() == pyatspi.ROLE_MENU_ITEM, "menu items")
         if self.list.childCount != ROWS:
             raise HostError("the list has %d rows" % self.list.childCount)
-        # The focusable controls by their object names, which Qt does not
-        # put on the bus: told apart by role, as a screen reader does.
+        # The focusable controls under their object names (the state's
+        # names for the focus); the window has one control of each role.
         self.controls = {"txtBuscar": self.box, "lstLista": self.list, "cmdBuscar": self.button}
         self.window = self.find_window()
         # No window manager gives the new window the focus: as one would.
