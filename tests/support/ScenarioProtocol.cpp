@@ -34,7 +34,7 @@ std::string stateLine(const State& s)
     return "{\"text\":" + jsonString(s.text) + ",\"row\":" + std::to_string(s.row) +
            ",\"top\":" + std::to_string(s.top) + ",\"caption\":" + jsonString(s.caption) +
            ",\"intIndice\":" + std::to_string(s.indice) + ",\"intLongitud\":" + std::to_string(s.longitud) +
-           ",\"focus\":" + jsonString(s.focus) + "}\n";
+           ",\"focus\":" + jsonString(s.focus) + ",\"said\":" + jsonString(s.said) + "}\n";
 }
 
 std::string errorLine(std::u16string_view message)

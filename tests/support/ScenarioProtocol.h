@@ -24,6 +24,9 @@ struct State {
     int indice;
     int longitud;
     std::u16string focus;
+    // What a screen reader was told since the previous line: the last text
+    // announced, empty when nothing was.
+    std::u16string said;
 };
 
 // A JSON string: quotes, backslashes and control characters escaped; lone
@@ -111,7 +114,8 @@ class Target {
 public:
     virtual ~Target() = default;
     virtual int rows() const = 0;
-    virtual State state() const = 0;
+    // What the window shows now, and what was said since the last call.
+    virtual State state() = 0;
     virtual bool ended() const = 0;
     // One character (one UTF-16 unit, or a surrogate pair): press, the
     // character inserted at the caret, release.
