@@ -124,6 +124,15 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG c
     heard.push_back(accessibleName(hwnd, object, child));
 }
 
+// The program's key state, shared with this thread (GetKeyState would copy
+// the system's state into it under Wine).
+BYTE keyState(WORD vk)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    return keys[vk];
+}
+
 INPUT mouseInput(DWORD flags)
 {
     INPUT in{};
@@ -210,67 +219,46 @@ void Host::roundTrip() const
     pumpOwn();
 }
 
-// Sends the inputs and waits until the program has taken them all, or has
-// ended: each key or button they press has its toggled bit flipped in the
-// program's key state, and is up or down as they leave it; then one message
-// round trip, so that its handlers have run. A key or button is pressed at
-// most once per call. Wine's key state now and then misses a flip (it
-// copies the system's own state into the program's in between): after a
-// quarter of a second, the window is read until it stays the same. A
-// release alone of a key that is up changes nothing there, and is waited
-// for in the same way.
+// Sends the inputs one at a time and waits after each until the program
+// has taken it, or has ended: a key or button it presses or releases shows
+// down or up in the program's key state (shared with this thread, it
+// changes as the program takes each message; Wine's toggled bits are no
+// guide, it copies the system's into it now and then). Then one message
+// round trip, so that the handlers have run. An input that changes no key
+// state (the second half of a character of two units, a release of a key
+// that is up) is followed by a wait until the window stays the same.
 bool Host::send(const std::vector<INPUT>& inputs)
 {
     shareInput();
-    struct Awaited {
-        WORD vk;
-        bool pressed, down;
-        SHORT toggledBefore;
-    };
-    std::vector<Awaited> awaited;
-    auto awaitedFor = [&](WORD vk) -> Awaited& {
-        for (Awaited& a : awaited)
-            if (a.vk == vk)
-                return a;
-        return awaited.emplace_back(Awaited{vk, false, false, static_cast<SHORT>(GetKeyState(vk) & 1)});
-    };
+    bool unseen = false;
     for (const INPUT& in : inputs) {
+        WORD vk = 0;
+        bool down = false;
         if (in.type == INPUT_KEYBOARD) {
-            const bool up = in.ki.dwFlags & KEYEVENTF_KEYUP;
-            Awaited& a = awaitedFor((in.ki.dwFlags & KEYEVENTF_UNICODE) ? VK_PACKET : in.ki.wVk);
-            a.pressed = a.pressed || !up;
-            a.down = !up;
+            vk = (in.ki.dwFlags & KEYEVENTF_UNICODE) ? VK_PACKET : in.ki.wVk;
+            down = !(in.ki.dwFlags & KEYEVENTF_KEYUP);
         }
         for (const Button& b : {kLeft, kRight, kMiddle}) {
             if (in.type == INPUT_MOUSE && (in.mi.dwFlags & (b.down | b.up))) {
-                Awaited& a = awaitedFor(b.vk);
-                a.pressed = a.pressed || (in.mi.dwFlags & b.down);
-                a.down = !(in.mi.dwFlags & b.up);
+                vk = b.vk;
+                down = in.mi.dwFlags & b.down;
             }
         }
-    }
-    std::vector<INPUT> copy = inputs;
-    SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT));
-    const DWORD since = GetTickCount();
-    for (bool taken = false; !taken && GetTickCount() - since < 250;) {
-        if (!running())
-            return false;
-        taken = true;
-        for (const Awaited& a : awaited) {
-            const SHORT now = GetKeyState(a.vk);
-            taken = taken && a.pressed && (now & 1) != a.toggledBefore && (now < 0) == a.down;
-        }
-        if (!taken) {
+        const bool changes = vk && ((keyState(vk) & 0x80) != 0) != down;
+        INPUT copy = in;
+        SendInput(1, &copy, sizeof(INPUT));
+        unseen = vk && !changes;
+        const DWORD since = GetTickCount();
+        while (changes && ((keyState(vk) & 0x80) != 0) != down && GetTickCount() - since < kPatience) {
+            if (!running())
+                return false;
             MsgWaitForMultipleObjects(1, &started_.hProcess, FALSE, 2, QS_ALLINPUT);
             pumpOwn();
         }
-        if (taken || GetTickCount() - since >= 250) {
-            roundTrip();
-            if (!taken)
-                settle();
-            break;
-        }
     }
+    roundTrip();
+    if (unseen)
+        settle();
     return running();
 }
 
@@ -471,11 +459,10 @@ void Host::activate()
 }
 
 // This thread shares the program's input, so that it sees the program's
-// key state and can move its focus. Wine may give a thread input of its
-// own again when the activation moves: then it joins again.
+// key state and can move its focus.
 void Host::shareInput()
 {
-    if (!attached_ || GetFocus() != focus())
+    if (!attached_)
         attached_ = AttachThreadInput(GetCurrentThreadId(), thread_, TRUE) != FALSE;
 }
 
