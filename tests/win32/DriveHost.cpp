@@ -547,7 +547,12 @@ std::string Host::outcome()
 {
     if (started_.hProcess && !IsWindow(frame_))
         WaitForSingleObject(started_.hProcess, kPatience);
-    return running() ? "ok" : "ended";
+    if (running())
+        return "ok";
+    // Ended as the program ends: at once, with status 0.
+    DWORD status = 0;
+    GetExitCodeProcess(started_.hProcess, &status);
+    return status == 0 ? "ended" : "error the program ended with status " + std::to_string(status);
 }
 
 // What the window shows, in one line.
