@@ -48,8 +48,8 @@ std::u16string textOf(HWND window)
 {
     wchar_t buffer[2048] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, kPatience,
-                             &length))
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
+                             kPatience, &length))
         length = 0;
     return std::u16string(reinterpret_cast<const char16_t*>(buffer), length);
 }
@@ -177,7 +177,10 @@ public:
     std::string act(const std::string& command);
 
 private:
-    bool running() const { return started_.hProcess && WaitForSingleObject(started_.hProcess, 0) == WAIT_TIMEOUT; }
+    bool running() const
+    {
+        return started_.hProcess && WaitForSingleObject(started_.hProcess, 0) == WAIT_TIMEOUT;
+    }
     std::string outcome();
     bool findControls();
     HWND focus() const;
@@ -268,7 +271,8 @@ void Host::settle()
 {
     std::string last = snapshot();
     const DWORD since = GetTickCount();
-    for (DWORD same = GetTickCount(); running() && GetTickCount() - same < 60 && GetTickCount() - since < kPatience;) {
+    for (DWORD same = GetTickCount();
+         running() && GetTickCount() - same < 60 && GetTickCount() - since < kPatience;) {
         Sleep(10);
         roundTrip();
         const std::string now = snapshot();
@@ -326,7 +330,8 @@ POINT Host::screenPoint(HWND window, int x, int y) const
 void Host::click(POINT at, const Button& button, int times)
 {
     const DWORD wait = GetDoubleClickTime() + 50;
-    if (button.vk == lastPressButton_ && std::abs(at.x - lastPressAt_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+    if (button.vk == lastPressButton_ &&
+        std::abs(at.x - lastPressAt_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
         std::abs(at.y - lastPressAt_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) &&
         GetTickCount() - lastPressTime_ < wait)
         Sleep(wait - (GetTickCount() - lastPressTime_));
@@ -417,8 +422,8 @@ struct Other {
     static DWORD WINAPI run(void* self)
     {
         auto& o = *static_cast<Other*>(self);
-        o.window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+        o.window = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1,
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         SetForegroundWindow(o.window);
         SetEvent(o.shown);
         while (MsgWaitForMultipleObjects(1, &o.go, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
@@ -498,8 +503,8 @@ std::string Host::start()
         return "error the program does not start: error " + std::to_string(GetLastError());
     heardProcess = started_.dwProcessId;
     heard.clear();
-    hook_ = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, &onEvent, started_.dwProcessId, 0,
-                            WINEVENT_OUTOFCONTEXT);
+    hook_ = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, &onEvent, started_.dwProcessId,
+                            0, WINEVENT_OUTOFCONTEXT);
     ResumeThread(started_.hThread);
     WaitForInputIdle(started_.hProcess, 10000);
     const DWORD since = GetTickCount();
@@ -575,9 +580,9 @@ std::string Host::state()
     pumpOwn();
     const HWND f = focus();
     const std::string_view focused = f == box_      ? kFrmLexidor[Control::txtBuscar].name
-                                   : f == list_   ? kFrmLexidor[Control::lstLista].name
-                                   : f == button_ ? kFrmLexidor[Control::cmdBuscar].name
-                                                  : "";
+                                     : f == list_   ? kFrmLexidor[Control::lstLista].name
+                                     : f == button_ ? kFrmLexidor[Control::cmdBuscar].name
+                                                    : "";
     std::u16string said;
     for (const std::u16string& s : heard)
         said += (said.empty() ? u"" : u" ") + s;
@@ -682,7 +687,8 @@ std::string Host::act(const std::string& command)
         RECT b{};
         GetClientRect(button_, &b);
         click(screenPoint(button_, b.right / 2, b.bottom / 2), kLeft);
-    } else if (command != "dblclick below" && (verb == "select" || verb == "rightclick" || verb == "dblclick")) {
+    } else if (command != "dblclick below" &&
+               (verb == "select" || verb == "rightclick" || verb == "dblclick")) {
         const int row = std::atoi(argument.c_str());
         const POINT at = rowPoint(row);
         click(at, verb == "rightclick" ? kRight : kLeft, verb == "dblclick" ? 2 : 1);
@@ -693,7 +699,8 @@ std::string Host::act(const std::string& command)
         RECT client{};
         ask(list_, LB_GETITEMRECT, static_cast<WPARAM>(last), reinterpret_cast<LPARAM>(&item));
         GetClientRect(list_, &client);
-        click(screenPoint(list_, (item.left + item.right) / 2, (item.bottom + client.bottom) / 2 + 1), kLeft, 2);
+        click(screenPoint(list_, (item.left + item.right) / 2, (item.bottom + client.bottom) / 2 + 1), kLeft,
+              2);
     } else if (command == "tab") {
         press(VK_TAB);
     } else if (command == "shift+tab" || command == "ctrl+tab") {

@@ -6,7 +6,8 @@
 set -u
 objdump=$1
 shift
-system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll msvcrt.dll advapi32.dll shell32.dll "
+# (oleacc.dll, Active Accessibility, is part of every Windows since 2000.)
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll oleacc.dll msvcrt.dll advapi32.dll shell32.dll "
 status=0
 for exe in "$@"; do
     dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
