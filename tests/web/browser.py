@@ -156,20 +156,40 @@ def json_string(text):
     return "".join(out)
 
 
-# What the window shows, read from the page: the box, the option drawn
-# selected, the row at the list's top as scrolled, the definition, the focused control, and the type-ahead state
-# from the program's two read-only entry points.
-STATE_SCRIPT = """
+# What the window shows, read from the page's DOM, as the state line names
+# it: the box, the option drawn selected, the row at the list's top as
+# scrolled, the definition, the focused control, and what the page said to
+# a screen reader since the last read: the polite live region's text when
+# it changed (a repeated text comes back with a no-break space at its end,
+# left out here), "" when it did not. A mutation observer on the region
+# notes each change, the first read sets it up.
+WINDOW_STATE_SCRIPT = """
 const box = document.getElementById('txtBuscar');
 if (!box) return null;
 const selected = document.querySelectorAll('#lstLista [role="option"][aria-selected="true"]');
 const focus = document.activeElement;
 const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
 const list = document.getElementById('lstLista');
-return [box.value, selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
-        Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
-        document.getElementById('lblDescripcion').textContent,
-        Module._lexidor_indice(), Module._lexidor_longitud(), inWindow ? focus.id : ''];
+const region = document.getElementById('anuncio');
+if (!window.lexidorSaid) {
+    window.lexidorSaid = {text: region.textContent};
+    new MutationObserver(() => { window.lexidorSaid.text = region.textContent; })
+        .observe(region, {childList: true, characterData: true, subtree: true});
+}
+const said = window.lexidorSaid.text.replace(/\u00A0$/, '');
+window.lexidorSaid.text = '';
+return {text: box.value,
+        row: selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
+        top: Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
+        caption: document.getElementById('lblDescripcion').textContent,
+        focus: inWindow ? focus.id : '', said};
+"""
+
+# The same, with the type-ahead state from the program's two read-only
+# entry points, as a list in the order of state_line below.
+STATE_SCRIPT = """
+const s = (() => {""" + WINDOW_STATE_SCRIPT + """})();
+return s && [s.text, s.row, s.top, s.caption, Module._lexidor_indice(), Module._lexidor_longitud(), s.focus];
 """
 
 
