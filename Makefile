@@ -21,16 +21,17 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-de
 # in Firefox ESR through puppeteer-core from npm (WebDriver BiDi; Debian has
 # no geckodriver).
 # emscripten's tools are Python and node scripts: Debian's python3 first on
-# PATH, Debian's node modules.
+# PATH, Debian's node modules. npm installs puppeteer-core: Debian's npm
+# where Node.js came without one (NodeSource's nodejs brings its own, and
+# conflicts with Debian's).
 WEB_BUILD ?= build-web
 WEB_PACKAGES := cmake make emscripten
+NPM_PACKAGE := $(if $(shell command -v npm),,npm)
 WEB_TEST_PACKAGES := chromium chromium-driver webkit2gtk-driver python3-selenium firefox-esr fonts-liberation2 \
                      $(NPM_PACKAGE)
-# npm installs puppeteer-core: Debian's npm where Node.js came without one
-# (NodeSource's nodejs brings its own and conflicts with Debian's).
-NPM_PACKAGE := $(if $(shell command -v npm),,npm)
 # puppeteer-core at the versions tests/hosts/package-lock.json pins, in the
-# build tree, with no browser of its own (Debian's firefox-esr is the one).
+# build tree with npm's cache, with no browser of its own (Debian's
+# firefox-esr is the one).
 NODE_MODULES := $(BUILD)/firefox-host/node_modules
 EMSCRIPTEN_ENV := env PATH=/usr/bin:$$PATH NODE_PATH=/usr/share/nodejs
 WEB_PAGE := $(abspath $(WEB_BUILD))/lexidor.html
@@ -108,7 +109,8 @@ $(NODE_MODULES)/.package-lock.json: tests/hosts/package.json tests/hosts/package
 	@echo "Installing puppeteer-core from npm in $(dir $(NODE_MODULES)) (tests/hosts/package-lock.json)"
 	@mkdir -p $(dir $(NODE_MODULES))
 	@cp tests/hosts/package.json tests/hosts/package-lock.json $(dir $(NODE_MODULES))
-	@cd $(dir $(NODE_MODULES)) && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+	@cd $(dir $(NODE_MODULES)) && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --no-update-notifier \
+	    --loglevel=error --cache $(abspath $(BUILD))/npm-cache
 
 # `make test` configures every time (the Windows tools may have just been
 # installed); `make run` only when the tree has never been configured, after
