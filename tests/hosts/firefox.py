@@ -2,10 +2,10 @@
 # The page as tests/drive's host for the target firefox: Debian's Firefox
 # ESR, headless, driven over WebDriver BiDi by a small node program
 # (firefox-host.mjs beside this file, with puppeteer-core from npm: Debian
-# has no geckodriver). One browser for the whole run, a fresh tab for each
-# program start; each command is done with real browser input (keys, mouse
-# clicks and double-clicks, the wheel to bring a row into view) and the
-# state is read from the page's DOM with the Chromium host's script.
+# has no geckodriver). One browser for the whole run, the page opened anew
+# for each program start; each command is done with real browser input
+# (keys, mouse clicks and double-clicks, the wheel to bring a row into view)
+# and the state is read from the page's DOM with the Chromium host's script.
 #
 # Environment: LEXIDOR_WEB_PROFILES (where the fresh browser profile goes,
 # removed at the end), LEXIDOR_NODE_MODULES (puppeteer-core as `make test`
@@ -24,7 +24,6 @@ sys.path.insert(0, os.path.join(HERE, "..", "web"))
 from browser import WINDOW_STATE_SCRIPT  # noqa: E402
 
 NODE = "/usr/bin/node"
-KEYS = ("text", "row", "top", "caption", "focus", "said")
 
 
 class Program:
@@ -33,8 +32,7 @@ class Program:
         self.ended = False
 
     def state(self):
-        state = self.host.ask("state")["state"]
-        return None if state is None else {key: state[key] for key in KEYS}
+        return self.host.ask("state")["state"]
 
     def type_text(self, text):
         self.act(("type", text))
@@ -45,7 +43,7 @@ class Program:
 
 class Host:
     """tests/drive's host: the node program and its browser for the whole
-    run, a fresh tab for each program start."""
+    run."""
     # Only the in-memory fake sees the type-ahead state.
     unread = ("intIndice", "intLongitud")
 
