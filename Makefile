@@ -213,7 +213,8 @@ web:
 
 screenshot-web: web
 	@$(MAKE) deps PACKAGES="$(WEB_TEST_PACKAGES)"
-	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png docs/lexidor-web-contrast
+	/usr/bin/python3 tools/screenshot-web.py $(WEB_PAGE) docs/lexidor-web.png docs/lexidor-web-phone.png \
+	    docs/lexidor-web-noscript.png docs/lexidor-web-print.png docs/lexidor-web-contrast
 
 screenshot: build
 	bash tools/screenshot.sh $(BUILD)/src/qt/lexidor docs/lexidor.png

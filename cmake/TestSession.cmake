@@ -3,11 +3,15 @@
 # behind outside the build tree.
 #
 # Each test gets scratch folders in Testing/session/ of the build tree: a
-# home (with the XDG folders in it), TMPDIR, XDG_RUNTIME_DIR and the root of
-# the private sessions (tests/support/private-session.sh) that the tests
-# starting a display, a bus, a screen reader's services, Wine or lintian run
-# in; and a session bus address where nothing listens, so that no test
-# reaches the user's bus or launches one. The check:
+# home (with the XDG folders in it), TMPDIR and the root of the private
+# sessions (tests/support/private-session.sh) that the tests starting a
+# display, a bus, a screen reader's services, Wine or lintian run in; an
+# XDG_RUNTIME_DIR, where sockets go, whose path stays short wherever the
+# build tree lies (a Unix socket's path has at most 107 bytes):
+# /tmp/lexidor-tests.HASH, named after the build tree, made by the first
+# test and removed by the last; and a session bus address where nothing
+# listens, so that no test reaches the user's bus or launches one. The
+# check:
 #   leftovers.snapshot    first of all: the names in the home, /tmp and the
 #                         like (tests/leftovers/check-leftovers.sh)
 #   leftovers.nothing-new last of all: nothing new there (programs that
@@ -22,10 +26,12 @@
 # LEXIDOR_TEST_SESSION_SCRIPT below).
 
 set(lexidor_session_scratch ${CMAKE_BINARY_DIR}/Testing/session)
-foreach(folder home tmp run sessions)
+foreach(folder home tmp sessions)
   file(MAKE_DIRECTORY ${lexidor_session_scratch}/${folder})
 endforeach()
-file(CHMOD ${lexidor_session_scratch}/run PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+string(SHA256 lexidor_session_runtime ${CMAKE_BINARY_DIR})
+string(SUBSTRING ${lexidor_session_runtime} 0 12 lexidor_session_runtime)
+set(lexidor_session_runtime /tmp/lexidor-tests.${lexidor_session_runtime})
 
 set(LEXIDOR_TEST_SESSION_ENVIRONMENT
     "HOME=set:${lexidor_session_scratch}/home"
@@ -34,14 +40,14 @@ set(LEXIDOR_TEST_SESSION_ENVIRONMENT
     "XDG_STATE_HOME=set:${lexidor_session_scratch}/home/.local/state"
     "XDG_CACHE_HOME=set:${lexidor_session_scratch}/home/.cache"
     "TMPDIR=set:${lexidor_session_scratch}/tmp"
-    "XDG_RUNTIME_DIR=set:${lexidor_session_scratch}/run"
+    "XDG_RUNTIME_DIR=set:${lexidor_session_runtime}"
     "LEXIDOR_SESSION_ROOT=set:${lexidor_session_scratch}/sessions"
-    "DBUS_SESSION_BUS_ADDRESS=set:unix:path=${lexidor_session_scratch}/no-bus")
+    "DBUS_SESSION_BUS_ADDRESS=set:unix:path=${lexidor_session_runtime}/no-bus")
 
 set(lexidor_leftovers ${PROJECT_SOURCE_DIR}/tests/leftovers/check-leftovers.sh)
 set(lexidor_leftovers_args ${CMAKE_BINARY_DIR}/Testing/leftovers ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}
-    ${lexidor_session_scratch}/home ${lexidor_session_scratch}/tmp ${lexidor_session_scratch}/run
-    ${lexidor_session_scratch}/sessions)
+    ${lexidor_session_scratch}/home ${lexidor_session_scratch}/tmp ${lexidor_session_scratch}/sessions
+    ${lexidor_session_runtime})
 add_test(NAME leftovers.snapshot COMMAND bash ${lexidor_leftovers} before ${lexidor_leftovers_args})
 set_tests_properties(leftovers.snapshot PROPERTIES FIXTURES_SETUP lexidor_leftovers)
 add_test(NAME leftovers.nothing-new COMMAND bash ${lexidor_leftovers} after ${lexidor_leftovers_args})

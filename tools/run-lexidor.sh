@@ -23,10 +23,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     status=$?
 else
     # A desktop reached without a login session (su, ssh -X) has no
-    # runtime directory; Qt would make one in /tmp.
+    # runtime directory; Qt would make one in /tmp and leave it. One of its
+    # own, short as a runtime directory must be for the sockets in it,
+    # gone afterwards.
     runtime=
     if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-        runtime=$(mktemp -d "$build/runtime.XXXXXX") && chmod 700 "$runtime" && export XDG_RUNTIME_DIR=$runtime
+        runtime=$(mktemp -d /tmp/lexidor-run.XXXXXX) && export XDG_RUNTIME_DIR=$runtime
     fi
     "$program"
     status=$?

@@ -4,6 +4,9 @@
 #include "Catalogue.h"
 #include "FormDescription.h"
 #include "KeyCodes.h"
+#include "Utf16.h"
+
+#include <algorithm>
 
 #include <utility>
 #include <vector>
@@ -21,10 +24,36 @@ std::vector<std::u16string_view> terms()
     return rows;
 }
 
+// How much two texts share at their start and at their end, in whole
+// characters (a surrogate pair is never split), the shared end not
+// overlapping the shared start.
+struct Shared {
+    std::size_t head, tail;
+};
+
+Shared differenceOf(std::u16string_view a, std::u16string_view b)
+{
+    const auto splitsPair = [](std::u16string_view s, std::size_t at) {
+        return at > 0 && at < s.size() && isHighSurrogate(s[at - 1]) && isLowSurrogate(s[at]);
+    };
+    const std::size_t shorter = std::min(a.size(), b.size());
+    std::size_t head = 0;
+    while (head < shorter && a[head] == b[head])
+        ++head;
+    if (splitsPair(a, head) || splitsPair(b, head))
+        --head;
+    std::size_t tail = 0;
+    while (tail < shorter - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
+        ++tail;
+    if (splitsPair(a, a.size() - tail) || splitsPair(b, b.size() - tail))
+        --tail;
+    return {head, tail};
+}
+
 } // namespace
 
 FormEvents::FormEvents(FormRuntime& runtime)
-    : rt_(runtime), lstLista_(terms(), kFrmLexidor.listVisibleRowsAt(kBaseDpi)), frm_(runtime, lstLista_)
+    : rt_(runtime), lstLista_(terms(), kFrmLexidor.listVisibleRowsAt(kBaseDpi)), frm_(retyping_, lstLista_)
 {
 }
 
@@ -32,6 +61,7 @@ void FormEvents::showList()
 {
     if (ended_)
         return;
+    boxText_ = rt_.txtBuscar_Text();
     const int row = lstLista_.selectedRow();
     const int top = lstLista_.topRow();
     if (row == shownRow_ && top == shownTop_)
@@ -133,6 +163,47 @@ void FormEvents::keyReleased(Control on, int keyCode)
         frm_.lstLista_KeyUp(keyCode);
     else
         return;
+    showList();
+}
+
+void FormEvents::boxTextArrived(int shortcut)
+{
+    if (ended_)
+        return;
+    if (shortcut != vk::None) {
+        // As the command's keys on a keyboard: the letter released, then Ctrl.
+        frm_.txtBuscar_KeyUp(shortcut);
+        frm_.txtBuscar_KeyUp(vk::Control);
+        showList();
+        return;
+    }
+    // What changed since the last event.
+    const std::u16string now = rt_.txtBuscar_Text();
+    const std::u16string_view before = boxText_;
+    const auto [head, tail] = differenceOf(before, now);
+    const std::u16string_view start = before.substr(0, head), end = before.substr(before.size() - tail);
+    const std::u16string_view removed = before.substr(head, before.size() - head - tail);
+    const std::u16string_view inserted = std::u16string_view(now).substr(head, now.size() - head - tail);
+
+    auto step = [&](std::u16string_view middle, int keyCode) {
+        retyping_.typing = std::u16string(start).append(middle).append(end);
+        frm_.txtBuscar_KeyUp(keyCode);
+    };
+    if (inserted.empty()) {
+        for (std::size_t left = removed.size(); left > 0;) {
+            left -= unitsBefore(removed, left);
+            step(removed.substr(0, left), vk::Back);
+        }
+    } else {
+        // The first character typed replaces what was there.
+        for (std::size_t typed = 0; typed < inserted.size();) {
+            const std::size_t units = unitsAt(inserted, typed);
+            const char16_t first = inserted[typed];
+            typed += units;
+            step(inserted.substr(0, typed), units == 1 ? vk::ofCharacter(first) : vk::None);
+        }
+    }
+    retyping_.typing.reset();
     showList();
 }
 

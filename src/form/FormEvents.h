@@ -19,6 +19,8 @@
 // - the list's keys (arrows, Page Up/Down, Home/End, Space, a letter) move
 //   its selection as a classic list box does; Enter on "Buscar" presses
 //   nothing;
+// - text that reaches the box with no key released in it steps the list as
+//   the keys that would have typed it;
 // - the list box is kept here (ListBox), and at the end of each event the
 //   adaptor is told once what it shows.
 
@@ -26,6 +28,7 @@
 #include "ListBox.h"
 
 #include <optional>
+#include <string>
 
 namespace lexidor {
 
@@ -68,6 +71,15 @@ public:
     // A key released on the control that has the focus by then; held keys'
     // repeats are not releases.
     void keyReleased(Control on, int keyCode);
+    // The box's text changed and no key release will follow: a word from an
+    // input method (a tapped suggestion, dictation), or an editing command
+    // chosen without its keys (a paste from a menu). `shortcut` is the
+    // letter key of that command's Ctrl shortcut (V for a paste), whose
+    // releases, the letter's and then Ctrl's, step the list as on a
+    // keyboard; vk::None for text that typing would have given, which steps
+    // the list as that typing would: one Backspace per character removed,
+    // or the new characters typed one by one over the old ones.
+    void boxTextArrived(int shortcut);
 
     // A mouse button pressed on a control: on the list, the row under the
     // pointer (-1 below the last row); `count` is the toolkit's count of
@@ -92,13 +104,40 @@ public:
     void listResized(double innerHeight, double rowHeight);
 
 private:
-    // After every handler: the list's outcome to the adaptor, if it changed.
+    // After every handler: the list's outcome to the adaptor, if it changed,
+    // and the box's text as the event left it.
     void showList();
     // The user moved the list's selection to `row` (a click, a key).
     void userSelects(int row);
     Reaction listKeyPressed(int keyCode, char32_t typed);
 
+    // The toolkit as the handlers see it: the box shows `typing` instead of
+    // its text while text that arrived without keys is typed anew.
+    class Retyping final : public FormRuntime {
+    public:
+        explicit Retyping(FormRuntime& rt) : rt_(rt) {}
+        std::optional<std::u16string> typing;
+
+        std::u16string txtBuscar_Text() const override { return typing ? *typing : rt_.txtBuscar_Text(); }
+        void txtBuscar_SetText(std::u16string_view text) override { rt_.txtBuscar_SetText(text); }
+        void txtBuscar_SetFocus() override { rt_.txtBuscar_SetFocus(); }
+        void Control_SetFocus(Control c, bool selectText) override { rt_.Control_SetFocus(c, selectText); }
+        void lstLista_Show(int selectedRow, int topRow) override { rt_.lstLista_Show(selectedRow, topRow); }
+        void lblDescripcion_SetCaption(std::u16string_view caption) override
+        {
+            rt_.lblDescripcion_SetCaption(caption);
+        }
+        void Announce(std::u16string_view text) override { rt_.Announce(text); }
+        std::u16string App_Path() const override { return rt_.App_Path(); }
+        void ChDir(std::u16string_view dir) override { rt_.ChDir(dir); }
+        void End() override { rt_.End(); }
+
+    private:
+        FormRuntime& rt_;
+    };
+
     FormRuntime& rt_;
+    Retyping retyping_{rt_};
     ListBox lstLista_;
     FrmLexidor frm_;
     int shownRow_ = -1;
@@ -108,6 +147,7 @@ private:
     // The left button went down in the box, and that press was not the
     // second of a double-click: its release inside the box is a Click.
     bool boxClickPending_ = false;
+    std::u16string boxText_;
 };
 
 } // namespace lexidor

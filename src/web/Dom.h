@@ -17,6 +17,7 @@ void lexidor_dom_text(int element, const char16_t* text, int length);
 void lexidor_dom_set_value(int element, const char16_t* text, int length);
 int lexidor_dom_value(int element);
 int lexidor_dom_location();
+int lexidor_dom_by_id(const char* id);
 void lexidor_dom_focus(int element, int selectText);
 void lexidor_dom_scroll_top(int element, int pixels);
 void lexidor_dom_remove(int element);
@@ -44,6 +45,11 @@ inline constexpr int kDocument = 0;
 inline int create(const char* tag, int parent = kDocument)
 {
     return lexidor_dom_create(tag, parent);
+}
+// The element the page holds with that id, or 0.
+inline int byId(std::string_view id)
+{
+    return lexidor_dom_by_id(std::string(id).c_str());
 }
 // Marks an element as control `control` (and list row `row`, or -1), which
 // the browser's events name as their target.

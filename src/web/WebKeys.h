@@ -8,7 +8,9 @@
 // Phone keyboards report a key-up with key "Unidentified" and keyCode 229:
 // the key is then read from the input event that came just before it (a
 // character typed, a character deleted), so the type-ahead follows a phone
-// user's typing as it follows a keyboard's.
+// user's typing as it follows a keyboard's. An input event while no key is
+// down (dictation, a tapped suggestion, a paste from a menu) has no release
+// to wait for: the adaptor reports it at once (FormEvents::boxTextArrived).
 
 #include "KeyCodes.h"
 #include "Utf16.h"
@@ -58,16 +60,36 @@ inline int codeOfKey(std::u16string_view key, std::u16string_view code, bool alt
     return vk::ofName(asciiName(key));
 }
 
+// The key of the Ctrl shortcut that does what an input event of this type
+// did without keys (V for a paste from a menu), as FormEvents::boxTextArrived
+// takes it; vk::None for text that typing gives.
+inline int shortcutOf(std::u16string_view inputType)
+{
+    const std::string type = asciiName(inputType);
+    const char letter = type == "insertFromPaste" ? 'V'
+                        : type == "deleteByCut"   ? 'X'
+                        : type == "historyUndo"   ? 'Z'
+                        : type == "historyRedo"   ? 'Y'
+                                                  : 0;
+    return letter != 0 ? vk::ofCharacter(static_cast<char32_t>(letter)) : vk::None;
+}
+
 class KeyReader {
 public:
-    // An input event in the box: its inputType and data.
-    void input(std::u16string_view type, std::u16string_view data)
+    // A key pressed or released anywhere on the page: the input events
+    // between a press and the next release come from the keyboard.
+    void keyEvent(bool down) { keyDown_ = down; }
+
+    // An input event in the box: its inputType and data. False when it came
+    // with no key down, so that no release will say which key it was.
+    bool input(std::u16string_view type, std::u16string_view data)
     {
         type_ = asciiName(type);
         lastCharacter_.clear();
         if (!data.empty())
             lastCharacter_ = data.substr(data.size() - unitsBefore(data, data.size()));
-        pending_ = true;
+        pending_ = keyDown_;
+        return keyDown_;
     }
 
     // A key released: its code, from the key's name, or from the input it
@@ -97,6 +119,7 @@ private:
     std::string type_;
     std::u16string lastCharacter_;
     bool pending_ = false;
+    bool keyDown_ = false;
 };
 
 } // namespace lexidor::web

@@ -64,12 +64,20 @@ void setContrastColours(const std::array<int, kControlCount>& elements)
 
 // The page: the caption bar, the menu bar and the client area with its
 // controls, placed from the form table by CSS variables (lexidor.css lays
-// them out at those places, or in one column on a narrow screen).
+// them out at those places, or in one column on a narrow screen). The page
+// was painted with a copy of this window made at build time (StaticPage.cpp)
+// and holds the glossary for where scripts do not run: the copy gives way
+// to this window, and the glossary is kept for printing only, hidden from
+// the screen and from screen readers.
 void WebWindow::build()
 {
     const FormDescription& f = kFrmLexidor;
     constexpr AccessKey cerrar = kFrmLexidor.menu.accessKey();
     const int root = dom::kDocument;
+    if (const int painted = dom::byId(f.name))
+        lexidor_dom_remove(painted);
+    if (const int glossary = dom::byId("glosario"))
+        dom::attr(glossary, "hidden", u"");
     dom::style(root, "--client-width", px(f.clientPixelWidth()));
     dom::style(root, "--client-height", px(f.clientPixelHeight()));
     dom::style(root, "--background", rgb(f.background));

@@ -63,6 +63,7 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
                     std::u16string_view code)
 {
     const std::optional<Control> on = controlOf(control);
+    keys_.keyEvent(down);
     if (!down) {
         if (on == Control::txtBuscar)
             events_.keyReleased(*on, keys_.released(key, code, keyCode));
@@ -85,8 +86,8 @@ bool WebWindow::key(bool down, int control, int keyCode, int modifiers, std::u16
 
 void WebWindow::input(int control, std::u16string_view inputType, std::u16string_view data)
 {
-    if (control == static_cast<int>(Control::txtBuscar))
-        keys_.input(inputType, data);
+    if (control == static_cast<int>(Control::txtBuscar) && !keys_.input(inputType, data))
+        events_.boxTextArrived(web::shortcutOf(inputType));
 }
 
 bool WebWindow::mouse(Mouse kind, int control, int row, int button, int clickCount)

@@ -42,8 +42,6 @@ public:
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
 
-    const FrmLexidor& logic() const { return events_.form(); }
-
     // Browser events. A key: pressed or released, on which control, with
     // KeyboardEvent's keyCode, modifiers (1 Shift, 2 Ctrl, 4 Alt, 8 Meta),
     // key and code; true when the browser's own action must not happen.

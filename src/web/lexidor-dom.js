@@ -99,6 +99,11 @@ mergeInto(LibraryManager.library, {
   lexidor_dom_location: function () {
     return LexidorDom.pass([String(location.href)])[0];
   },
+  lexidor_dom_by_id__deps: ['$LexidorDom'],
+  lexidor_dom_by_id: function (id) {
+    var el = document.getElementById(UTF8ToString(id));
+    return el ? LexidorDom.nodes.push(el) - 1 : 0;
+  },
   lexidor_dom_focus__deps: ['$LexidorDom'],
   lexidor_dom_focus: function (h, selectText) {
     var el = LexidorDom.nodes[h];

@@ -82,18 +82,6 @@ EMSCRIPTEN_KEEPALIVE void lexidor_closed(int persisted)
     window->pageHidden(persisted != 0);
 }
 
-// The type-ahead state, for the scenario runner (tests/web); nothing on the
-// page shows it.
-EMSCRIPTEN_KEEPALIVE int lexidor_indice()
-{
-    return window->logic().indice();
-}
-
-EMSCRIPTEN_KEEPALIVE int lexidor_longitud()
-{
-    return window->logic().longitud();
-}
-
 } // extern "C"
 
 int main()

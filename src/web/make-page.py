@@ -3,11 +3,14 @@
 # Writes lexidor.html, the web edition in one file: the template with the
 # style sheet (the background picture inlined in it), the program's script
 # (its WebAssembly already inlined by emscripten), the icon as a data: URI,
-# and a Content-Security-Policy that names the script and the style sheet by
-# their SHA-256 and allows nothing else.
+# what the page shows before and without its program (the window and the
+# glossary, from StaticPage.cpp run by node), and a Content-Security-Policy
+# that names the script and the style sheet by their SHA-256 and allows
+# nothing else.
 import argparse
 import base64
 import hashlib
+import subprocess
 
 
 def data_uri(path, kind):
@@ -23,14 +26,54 @@ def main():
     p = argparse.ArgumentParser()
     for name in ("template", "style", "script", "background", "icon", "output"):
         p.add_argument("--" + name, required=True)
+    p.add_argument("--static", nargs=2, required=True, metavar=("NODE", "PROGRAM"))
     a = p.parse_args()
+
+    # The parts the static page program writes, each after "--- NAME".
+    parts, name = {}, None
+    for line in subprocess.run(a.static, check=True, capture_output=True, encoding="utf-8").stdout.splitlines():
+        if line.startswith("--- "):
+            name = line[4:]
+            parts[name] = []
+        elif name:
+            parts[name].append(line)
+    parts = {key: "\n".join(lines) for key, lines in parts.items()}
 
     with open(a.template, encoding="utf-8") as f:
         page = f.read()
     with open(a.style, encoding="utf-8") as f:
         style = f.read().replace("@BACKGROUND@", data_uri(a.background, "image/jpeg"))
+    # The places and colours the program sets on the window's elements, for
+    # the window painted before it runs.
+    style += "\n/* The window's places and colours from the form table (StaticPage.cpp). */\n" + parts["style"]
     with open(a.script, encoding="utf-8") as f:
         script = f.read()
+    # The program starts once the first frame, with the window written at
+    # build time, is on the screen: the WebAssembly's compiling and the
+    # program's start then take nothing from that frame (on a small machine
+    # they would share its processors with the frame's drawing). Where the
+    # browser does not report paints, after the first frame; where no frame
+    # comes (a tab in the background), after a while. Module stays global:
+    # the tests read the type-ahead state through it.
+    script = ("""(function () {
+var started = false;
+function start() {
+if (started)
+return;
+started = true;
+""" + script + """
+self.Module = Module;
+}
+function soon() { setTimeout(start, 0); }
+if (typeof PerformanceObserver == 'function' && (PerformanceObserver.supportedEntryTypes || []).indexOf('paint') >= 0)
+new PerformanceObserver(function (list, observer) {
+if (list.getEntriesByName('first-contentful-paint').length) { observer.disconnect(); soon(); }
+}).observe({type: 'paint', buffered: true});
+else
+requestAnimationFrame(soon);
+setTimeout(start, 500);
+})();
+""")
     # An inline script ends at the first "</script" whatever the JavaScript
     # around it means: such a text in the program would cut the page short.
     if "</script" in script.lower() or "</style" in style.lower():
@@ -46,7 +89,8 @@ def main():
         "base-uri 'none'",
         "form-action 'none'",
     ])
-    for key, value in (("@CSP@", csp), ("@ICON@", icon), ("@STYLE@", style), ("@SCRIPT@", script)):
+    for key, value in (("@CSP@", csp), ("@TITLE@", parts["title"]), ("@ICON@", icon), ("@STYLE@", style),
+                       ("@WINDOW@", parts["window"]), ("@GLOSSARY@", parts["glossary"]), ("@SCRIPT@", script)):
         if page.count(key) != 1:
             raise SystemExit(f"make-page: {key} must stand once in {a.template}")
         head, tail = page.split(key)

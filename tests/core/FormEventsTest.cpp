@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EventCase{"EnterInList", [](FakeWindow& w) { w.listKey(vk::Return); }},
                     EventCase{"ArrowInList", [](FakeWindow& w) { w.listKey(vk::Down); }},
                     EventCase{"Tab", [](FakeWindow& w) { w.tab(false); }},
+                    EventCase{"TextWithoutKeys", [](FakeWindow& w) { w.events.boxTextArrived(vk::None); }},
                     EventCase{"Buscar", [](FakeWindow& w) { w.events.buscarClicked(); }},
                     EventCase{"ClickInBox", [](FakeWindow& w) { w.clickBox(); }},
                     EventCase{"DoubleClickOnRow", [](FakeWindow& w) { w.doubleClickRow(13); }},
@@ -185,6 +186,71 @@ INSTANTIATE_TEST_SUITE_P(Rows, ListKey,
                                          Move{"PageUpFromTheFirstRowInSight", vk::Prior, 20, 20, 2},
                                          Move{"OtherKey", vk::KeyA, 3, 0, std::nullopt}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Text that arrives with no key event, against the keys a keyboard user
+// would have pressed for the same text, both after the same typing. (The
+// golden file input-without-keys covers whole words, appended or inserted.)
+struct ArrivalCase {
+    const char* name;
+    std::u16string_view typed;
+    std::function<void(FakeWindow&)> arrives;
+    std::function<void(FakeWindow&)> keys;
+};
+
+void PrintTo(const ArrivalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TextWithoutKeys : public testing::TestWithParam<ArrivalCase> {};
+
+TEST_P(TextWithoutKeys, StepsAsTheKeysForIt)
+{
+    const ArrivalCase& c = GetParam();
+    FakeWindow arrived, keyed;
+    arrived.type(c.typed);
+    keyed.type(c.typed);
+    c.arrives(arrived);
+    c.keys(keyed);
+    EXPECT_EQ(utf8(arrived.rt.txtBuscar_Text()), utf8(keyed.rt.txtBuscar_Text()));
+    EXPECT_EQ(arrived.rt.selectedRow(), keyed.rt.selectedRow());
+    EXPECT_EQ(arrived.form().indice(), keyed.form().indice());
+    EXPECT_EQ(arrived.form().longitud(), keyed.form().longitud());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arrivals, TextWithoutKeys,
+    testing::Values(ArrivalCase{"DeletedLettersAreBackspaces", u"cecopa",
+                                [](FakeWindow& w) {
+                                    w.rt.txtBuscar_SetText(u"ceco");
+                                    w.events.boxTextArrived(vk::None);
+                                },
+                                [](FakeWindow& w) {
+                                    w.backspace();
+                                    w.backspace();
+                                }},
+                    ArrivalCase{"AWordReplacedIsTypedOverTheOldLetters", u"plam",
+                                [](FakeWindow& w) {
+                                    w.rt.txtBuscar_SetText(u"planes");
+                                    w.events.boxTextArrived(vk::None);
+                                },
+                                [](FakeWindow& w) {
+                                    w.rt.txtBuscar_SetText(u"pla");
+                                    w.type(u"nes");
+                                }},
+                    ArrivalCase{"APairOfSurrogatesIsOneCharacter", u"c",
+                                [](FakeWindow& w) { w.insert(u"\U0001F600"); },
+                                [](FakeWindow& w) { w.typeCharacter(u"\U0001F600"); }},
+                    ArrivalCase{"TheSameTextAgainIsNoKey", u"cs", [](FakeWindow& w) { w.insert(u""); },
+                                [](FakeWindow&) {}},
+                    ArrivalCase{"APasteIsCtrlV", u"cs",
+                                [](FakeWindow& w) { w.insert(u"n", vk::ofCharacter(U'V')); },
+                                [](FakeWindow& w) {
+                                    w.rt.userTypes(u"n");
+                                    w.key(vk::ofCharacter(U'V'));
+                                    w.key(vk::Control);
+                                }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The layout table at other display resolutions: each length is scaled
 // from twips on its own, rounded down, as the Windows window places them.

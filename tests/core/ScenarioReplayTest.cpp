@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lexidor {
@@ -32,13 +33,22 @@ public:
     int rows() const override { return kRowCount; }
     bool ended() const override { return w_->events.hasEnded(); }
 
-    scenario::State state() const override
+    scenario::State state() override
     {
-        return {w_->rt.txtBuscar_Text(), w_->rt.selectedRow(),  w_->rt.topRow(),          w_->rt.caption(),
-                w_->form().indice(),     w_->form().longitud(), focusName(w_->rt.focus())};
+        // The announcements made since the last line; the last one is heard.
+        const auto& announced = w_->rt.announcements();
+        std::u16string said = announced.size() > heard_ ? announced.back() : u"";
+        heard_ = announced.size();
+        return {w_->rt.txtBuscar_Text(), w_->rt.selectedRow(),  w_->rt.topRow(),           w_->rt.caption(),
+                w_->form().indice(),     w_->form().longitud(), focusName(w_->rt.focus()), std::move(said)};
     }
 
     void typeCharacter(std::u16string_view character) override { w_->typeCharacter(character); }
+    bool insertText(std::u16string_view text) override
+    {
+        w_->insert(text);
+        return true;
+    }
 
     void act(const scenario::Command& command) override
     {
@@ -154,7 +164,11 @@ private:
     void operator()(const scenario::Tab& c) { w_->tab(c.backwards, {false, c.ctrl, false, false}); }
 
     void operator()(const scenario::Activate&) { w_->events.activated(); }
-    void operator()(const scenario::Restart&) { w_ = std::make_unique<FakeWindow>(); }
+    void operator()(const scenario::Restart&)
+    {
+        w_ = std::make_unique<FakeWindow>();
+        heard_ = 0;
+    }
     void operator()(const scenario::EndProgram& c)
     {
         if (c.how == scenario::EndProgram::CloseControl)
@@ -164,6 +178,7 @@ private:
     }
 
     std::unique_ptr<FakeWindow> w_ = std::make_unique<FakeWindow>();
+    std::size_t heard_ = 0;
 };
 
 std::string readFile(const fs::path& path)

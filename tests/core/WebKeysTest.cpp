@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The browser's keys as the web edition reads them (src/web/WebKeys.h): the
 // code a key release gets from its key name, or, where a phone keyboard says
-// only keyCode 229, from the input event before it; and the rows the list's
-// own keys move to. The golden files replay both key paths in Chromium.
+// only keyCode 229, from the input event before it (never from one that came
+// with no key down); and the rows the list's own keys move to. The golden files replay both key paths in
+// Chromium.
 
 #include "WebKeys.h"
 #include "KeyCodes.h"
@@ -23,6 +24,7 @@ struct Release {
     std::u16string_view code;
     int keyCode;
     int expected;
+    bool keyDown = true; // false: the input came with no key pressed
 };
 
 void PrintTo(const Release& r, std::ostream* os)
@@ -36,8 +38,12 @@ TEST_P(KeyRelease, HasTheCodeOfTheKeyTyped)
 {
     const Release& r = GetParam();
     web::KeyReader keys;
-    if (!r.inputType.empty())
-        keys.input(r.inputType, r.data);
+    keys.keyEvent(r.keyDown);
+    // An input with no key down is the adaptor's to report at once.
+    if (!r.inputType.empty()) {
+        EXPECT_EQ(keys.input(r.inputType, r.data), r.keyDown);
+    }
+    keys.keyEvent(false);
     EXPECT_EQ(keys.released(r.key, r.code, r.keyCode), r.expected);
     // The input counts for one release only.
     EXPECT_EQ(keys.released(u"Unidentified", u"", 229), vk::None);
@@ -64,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         Release{"PhoneDelete", u"deleteContentForward", {}, u"Unidentified", u"", 229, vk::Delete},
         Release{"PhoneEnterAsInput", u"insertLineBreak", {}, u"Unidentified", u"", 229, vk::Return},
         Release{"PhoneKeyWithoutInput", {}, {}, u"Unidentified", u"", 229, vk::None},
+        Release{"DictationIsNoKey", u"insertText", u"csn", u"Unidentified", u"", 229, vk::None, false},
+        Release{"SuggestionIsNoKey", u"insertReplacementText", u"planes", u"Unidentified", u"", 229, vk::None,
+                false},
         Release{"ComposingKeyNamedAnyway", {}, {}, u"a", u"KeyA", 229, vk::KeyA}));
 
 } // namespace

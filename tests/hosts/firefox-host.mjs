@@ -8,14 +8,16 @@
 //   stop             the program left to go when the next one starts
 //   act COMMAND      COMMAND (a JSON array, as tests/drive parsed it) done
 //                    with real browser input; answers {"ended": BOOL}
-//   state            what the window shows: the state script's object, or
-//                    null once the program has ended
+//   state            what the window shows, as the state script returns it,
+//                    or null once the program has ended
 //
 // Anything that goes wrong answers {"error": "..."}. The scenario files are
 // read by tests/drive alone; this only performs one command at a time.
 //
-//   node firefox-host.mjs NODE_MODULES PROFILE PAGE STATE_SCRIPT
+//   node firefox-host.mjs NODE_MODULES PROFILE PAGE LISTEN_SCRIPT STATE_SCRIPT
 //
+// LISTEN_SCRIPT runs in the page once the program has started, and
+// STATE_SCRIPT (a function's body) each time the state is read.
 // PROFILE is a fresh folder: the browser's profile, its home, temporary
 // folder and runtime directory all go in it. The network is cut by the
 // profile's settings (every connection through a proxy where nothing
@@ -26,7 +28,7 @@ import path from 'node:path';
 import readline from 'node:readline';
 import { pathToFileURL } from 'node:url';
 
-const [modules, profile, page, stateScript] = process.argv.slice(2);
+const [modules, profile, page, listenScript, stateScript] = process.argv.slice(2);
 const puppeteer = createRequire(path.join(modules, 'lexidor.js'))('puppeteer-core');
 
 const FIREFOX = '/usr/bin/firefox-esr';
@@ -142,8 +144,10 @@ async function start() {
     const deadline = Date.now() + 10000;
     for (;;) {
         try {
-            if (await tab.evaluate("!window.lexidorReplaced && document.activeElement?.id === 'txtBuscar'"))
+            if (await tab.evaluate("!window.lexidorReplaced && document.activeElement?.id === 'txtBuscar'")) {
+                await tab.evaluate(`(() => {${listenScript}})()`);
                 return;
+            }
         } catch (e) {
             // The page before is going, the new one not there yet.
         }
@@ -274,6 +278,10 @@ async function perform(command) {
     case 'type':
         // Each character pressed and released: the browser inserts it.
         await keysTo('txtBuscar', () => keyboard.type(argument));
+        break;
+    case 'insert':
+        await keysTo('txtBuscar', () =>
+            tab.evaluate(`document.execCommand('insertText', false, ${JSON.stringify(argument)})`));
         break;
     case 'key':
         await keysTo('txtBuscar', () => argument === 'CapsLock'

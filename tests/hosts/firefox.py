@@ -5,7 +5,10 @@
 # has no geckodriver). One browser for the whole run, the page opened anew
 # for each program start; each command is done with real browser input
 # (keys, mouse clicks and double-clicks, the wheel to bring a row into view)
-# and the state is read from the page's DOM with the Chromium host's script.
+# and the state is read from the page's DOM, what was said from its live
+# region, with the Chromium host's scripts. Text with no key event at all
+# ("insert"): the editing command insertText from the page's script, as in
+# WebKit (WebDriver has nothing else for it).
 #
 # Environment: LEXIDOR_WEB_PROFILES (where the fresh browser profile goes,
 # removed at the end), LEXIDOR_NODE_MODULES (puppeteer-core as `make test`
@@ -20,8 +23,7 @@ import tempfile
 
 sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "web"))
-from browser import WINDOW_STATE_SCRIPT  # noqa: E402
+from web import LISTEN_SCRIPT, STATE_SCRIPT  # noqa: E402
 
 NODE = "/usr/bin/node"
 
@@ -32,10 +34,14 @@ class Program:
         self.ended = False
 
     def state(self):
-        return self.host.ask("state")["state"]
+        state = self.host.ask("state")["state"]
+        return None if state is None else dict(zip(("text", "row", "top", "caption", "focus", "said"), state))
 
     def type_text(self, text):
         self.act(("type", text))
+
+    def insert_text(self, text):
+        self.act(("insert", text))
 
     def act(self, command):
         self.ended = self.host.ask("act " + json.dumps(list(command)))["ended"]
@@ -57,7 +63,7 @@ class Host:
         self.profile = tempfile.mkdtemp(prefix="firefox-", dir=profiles)
         self.node = subprocess.Popen(
             [NODE, os.path.join(HERE, "firefox-host.mjs"), modules, self.profile, os.path.abspath(page),
-             WINDOW_STATE_SCRIPT],
+             LISTEN_SCRIPT, STATE_SCRIPT],
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, encoding="utf-8", cwd=self.profile)
 
     def ask(self, request):

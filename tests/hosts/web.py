@@ -3,7 +3,9 @@
 # lexidor.html in a fresh tab of headless Chromium (or WebKit) and performs
 # each command with real browser input (WebDriver actions and the DevTools
 # input domain: key presses and releases, mouse presses, releases and
-# double-clicks); the state is read from the page's DOM.
+# double-clicks); the state is read from the page's DOM, what was said from
+# its live region. The type-ahead state is nothing the page shows: this host
+# leaves it unread.
 #
 # Environment: LEXIDOR_WEB_PROFILES (where the fresh browser profiles go),
 # LEXIDOR_WEB_MODE: "keys" (a desktop keyboard) or "229", typing as a phone's
@@ -14,7 +16,9 @@
 # page's script there, with the character inserted as typing inserts it. It
 # also counts two clicks in a row as a double-click however far apart in
 # the script, so a click waits out the double-click time after the one
-# before.
+# before. Text with no key event at all ("insert"): the DevTools'
+# Input.insertText in Chromium, in both keyboard modes; the editing command
+# insertText from the page's script in WebKit.
 import os
 import sys
 import time
@@ -28,7 +32,7 @@ from selenium.webdriver.common.keys import Keys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "web"))
 from selenium.webdriver.common.actions.mouse_button import MouseButton  # noqa: E402
-from browser import STATE_SCRIPT, Browser  # noqa: E402
+from browser import Browser  # noqa: E402
 
 # WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
 BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.BACKSPACE, "Shift": Keys.SHIFT, "Left": Keys.LEFT,
@@ -37,6 +41,34 @@ BOX_KEYS = {"Enter": Keys.RETURN, "KeypadEnter": Keys.ENTER, "Backspace": Keys.B
 LIST_KEYS = {"Enter": Keys.RETURN, "Space": Keys.SPACE, "Up": Keys.UP, "Down": Keys.DOWN, "PageUp": Keys.PAGE_UP,
              "PageDown": Keys.PAGE_DOWN, "Home": Keys.HOME, "End": Keys.END}
 ROWS = 61
+
+# What a screen reader is told: each change of the live region, heard by a
+# MutationObserver from the moment the page has started (a text said again
+# is a change too, which its text alone would not show). The no-break space
+# the page adds to a repeated text is no part of what is said.
+LISTEN_SCRIPT = """
+const region = document.getElementById('anuncio');
+window.heard = '';
+new MutationObserver(() => { window.heard = region.textContent.replace(/\u00A0$/, ''); })
+    .observe(region, {childList: true, characterData: true, subtree: true});
+"""
+
+# What the window shows: the box, the option drawn selected, the row at the
+# list's top as scrolled, the definition, the focused control; and the last
+# text said since the previous state.
+STATE_SCRIPT = """
+const box = document.getElementById('txtBuscar');
+if (!box) return null;
+const selected = document.querySelectorAll('#lstLista [role="option"][aria-selected="true"]');
+const focus = document.activeElement;
+const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
+const list = document.getElementById('lstLista');
+const said = window.heard;
+window.heard = '';
+return [box.value, selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
+        Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
+        document.getElementById('lblDescripcion').textContent, inWindow ? focus.id : '', said];
+"""
 
 
 class WebTarget:
@@ -48,6 +80,7 @@ class WebTarget:
         self.last = None
         self.last_click = 0.0
         self.b.open()
+        self.d.execute_script(LISTEN_SCRIPT)
 
     def el(self, name):
         return self.d.find_element(By.ID, name)
@@ -67,7 +100,7 @@ class WebTarget:
         state = self.last if self.last is not None else self.settle()
         if state is None:
             return None
-        return dict(zip(("text", "row", "top", "caption", "intIndice", "intLongitud", "focus"), state))
+        return dict(zip(("text", "row", "top", "caption", "focus", "said"), state))
 
     # One key event; in WebKit from the page's script, saying whether the
     # page let it do what it would do (not cancelled).
@@ -128,6 +161,18 @@ class WebTarget:
                 self.key_event("rawKeyDown", "Unidentified", "", 229)
                 self.b.cdp("Input.insertText", {"text": ch})
                 self.key_event("keyUp", "Unidentified", "", 229)
+        self.keys_to("txtBuscar", send)
+        self.after()
+
+    # The whole text at once with no key event, as dictation or a tapped
+    # suggestion puts it in: the DevTools' text insertion in Chromium, the
+    # editing command from the page's script in WebKit.
+    def insert_text(self, text):
+        def send():
+            if self.b.engine == "webkit":
+                self.d.execute_script("document.execCommand('insertText', false, arguments[0])", text)
+            else:
+                self.b.cdp("Input.insertText", {"text": text})
         self.keys_to("txtBuscar", send)
         self.after()
 
@@ -249,7 +294,7 @@ class WebTarget:
 class Host:
     """tests/drive's host: one browser for the whole run, a fresh tab for
     each program start."""
-    unread = ()
+    unread = ("intIndice", "intLongitud")
 
     def __init__(self, target, page):
         profiles = os.environ.get("LEXIDOR_WEB_PROFILES", os.path.join(os.path.dirname(page), "chromium"))

@@ -10,10 +10,13 @@
 #   - /tmp, /var/tmp and /dev/shm, and the sockets in /tmp/.X11-unix,
 #     /tmp/.ICE-unix and /tmp/.wine-UID;
 #   - the user's runtime directory (XDG_RUNTIME_DIR), two levels down.
-# The scratch folders every test gets inside the build tree (its home,
-# TMPDIR, runtime directory and private sessions, SCRATCH below) must be
-# empty at the end as well: a test removes what it made. `before` empties
-# them, in case an earlier run was cut short.
+# The scratch folders every test gets (its home, TMPDIR and private
+# sessions inside the build tree, and its runtime directory, SCRATCH below)
+# must be empty at the end as well: a test removes what it made. `before`
+# empties them, in case an earlier run was cut short. A scratch folder
+# outside the build tree (the runtime directory, short for the sockets in
+# it, in /tmp) is made by `before`, mode 700, and must be the user's own;
+# `after` removes it.
 #
 # Names that vanish within a few seconds of the end do not count (files of
 # programs still at work), nor do names that only programs writing to
@@ -75,7 +78,19 @@ case $action in
 before)
     mkdir -p "$state"
     for scratch in "$@"; do
-        mkdir -p "$scratch"
+        case $(realpath -m "$scratch")/ in
+        "$build"/*) mkdir -p "$scratch" ;;
+        *)
+            # A name anyone could have taken first: only a folder of this
+            # user's own will do.
+            mkdir -m 700 "$scratch" 2>/dev/null
+            if [ -L "$scratch" ] || [ ! -d "$scratch" ] || [ ! -O "$scratch" ]; then
+                echo "FAIL: $scratch, the tests' runtime directory, is not a folder of yours"
+                exit 1
+            fi
+            chmod 700 "$scratch" || exit 1
+            ;;
+        esac
         find "$scratch" -mindepth 1 -maxdepth 1 -exec rm -rf {} + 2>/dev/null
     done
     names >"$state/before.txt"
@@ -108,6 +123,10 @@ after)
             status=1
             find "$scratch" -mindepth 1 -maxdepth 1 -exec rm -rf {} + 2>/dev/null
         fi
+        case $(realpath -m "$scratch")/ in
+        "$build"/*) ;;
+        *) [ -L "$scratch" ] || rmdir "$scratch" 2>/dev/null ;;
+        esac
     done
     [ $status = 0 ] && echo "ok: nothing new in $HOME, /tmp, /var/tmp, /dev/shm${XDG_RUNTIME_DIR:+ or $XDG_RUNTIME_DIR}," \
         "and the tests' scratch folders are empty"

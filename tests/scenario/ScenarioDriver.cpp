@@ -2,12 +2,15 @@
 // lexidor-scenario: runs the real Qt window on the offscreen platform and
 // drives it with real mouse and key events, one command a line from standard
 // input, printing the window's state as one JSON line after each command
-// (tests/scenarios/README.md).
+// (tests/scenarios/README.md). What was said is heard as a screen reader
+// hears it: a notification appearing in the window, read by its accessible
+// name.
 
 #include "QtWindow.h"
 #include "ScenarioProtocol.h"
 
 #include <QtCore/QTimer>
+#include <QtGui/QAccessible>
 #include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -20,6 +23,8 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -94,13 +99,38 @@ Qt::Key qtKey(scenario::ListKey key)
     return Qt::Key_unknown;
 }
 
+// Listens for what the window says. An object of the notification role that
+// appears is read out by its name (QtAccessibility.h); the application's
+// event filter sees every widget shown.
+class Listener final : public QObject {
+public:
+    Listener() { QCoreApplication::instance()->installEventFilter(this); }
+
+    // The last text said since the previous call, empty when none.
+    std::u16string take() { return std::exchange(heard_, std::u16string()); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && object->isWidgetType()) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(object);
+            if (spoken && spoken->role() == QAccessible::Notification)
+                heard_ = spoken->text(QAccessible::Name).toStdU16String();
+        }
+        return false;
+    }
+
+private:
+    std::u16string heard_;
+};
+
 class QtTarget final : public scenario::Target {
 public:
     QtTarget() { start(); }
 
     int rows() const override { return list()->count(); }
     bool ended() const override { return ended_; }
-    scenario::State state() const override;
+    scenario::State state() override;
     void typeCharacter(std::u16string_view character) override;
     void act(const scenario::Command& command) override;
 
@@ -175,6 +205,7 @@ private:
     void operator()(const scenario::Restart&);
     void operator()(const scenario::EndProgram& c);
 
+    Listener listener_;
     std::unique_ptr<QtWindow> window_;
     bool ended_ = false;
 };
@@ -190,7 +221,7 @@ void QtTarget::start()
     settle();
 }
 
-scenario::State QtTarget::state() const
+scenario::State QtTarget::state()
 {
     const QWidget* focus = QApplication::focusWidget();
     return {box()->text().toStdU16String(),
@@ -199,7 +230,8 @@ scenario::State QtTarget::state() const
             window_->findChild<QLabel*>(QStringLiteral("lblDescripcion"))->text().toStdU16String(),
             window_->logic().indice(),
             window_->logic().longitud(),
-            focus ? focus->objectName().toStdU16String() : std::u16string()};
+            focus ? focus->objectName().toStdU16String() : std::u16string(),
+            listener_.take()};
 }
 
 void QtTarget::typeCharacter(std::u16string_view character)

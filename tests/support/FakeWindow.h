@@ -50,6 +50,13 @@ struct FakeWindow {
             rt.userBackspace();
         events.keyReleased(Control::txtBuscar, vk::Back);
     }
+    // Text put in at the caret with no key event: an input method's word
+    // (shortcut vk::None), or a command chosen from a menu (V: a paste).
+    void insert(std::u16string_view text, int shortcut = vk::None)
+    {
+        rt.userTypes(text);
+        events.boxTextArrived(shortcut);
+    }
     // A key that leaves the text as it is (Shift, an arrow, Enter, ...).
     void key(int keyCode)
     {

@@ -34,12 +34,17 @@ std::string stateLine(const State& s)
     return "{\"text\":" + jsonString(s.text) + ",\"row\":" + std::to_string(s.row) +
            ",\"top\":" + std::to_string(s.top) + ",\"caption\":" + jsonString(s.caption) +
            ",\"intIndice\":" + std::to_string(s.indice) + ",\"intLongitud\":" + std::to_string(s.longitud) +
-           ",\"focus\":" + jsonString(s.focus) + "}\n";
+           ",\"focus\":" + jsonString(s.focus) + ",\"said\":" + jsonString(s.said) + "}\n";
 }
 
 std::string errorLine(std::u16string_view message)
 {
     return "{\"error\":" + jsonString(message) + "}\n";
+}
+
+std::string unsupportedLine(std::u16string_view message)
+{
+    return "{\"unsupported\":" + jsonString(message) + "}\n";
 }
 
 namespace {
@@ -181,6 +186,8 @@ Line parse(std::string_view line, int rows)
     // Everything after "type " is the text, spaces and all.
     if (line.substr(0, 5) == "type ")
         return Step{Type{fromUtf8(line.substr(5))}, 1};
+    if (line.substr(0, 7) == "insert ")
+        return Step{Type{fromUtf8(line.substr(7)), false}, 1};
 
     // Any other command may end in a repeat count: "key Shift x100".
     int times = 1;
@@ -204,8 +211,11 @@ int run(std::FILE* in, std::FILE* out, Target& target)
         const Line parsed = parse(line, target.rows());
         if (std::holds_alternative<std::monostate>(parsed))
             continue;
+        const auto where = [&](const std::string& why) {
+            return fromUtf8("line " + std::to_string(lineNumber) + ": " + why + ": " + line);
+        };
         auto fail = [&](const std::string& why) {
-            write(out, errorLine(fromUtf8("line " + std::to_string(lineNumber) + ": " + why + ": " + line)));
+            write(out, errorLine(where(why)));
             return 2;
         };
         if (const auto* unreadable = std::get_if<Unreadable>(&parsed))
@@ -213,7 +223,12 @@ int run(std::FILE* in, std::FILE* out, Target& target)
 
         const auto& [command, times] = std::get<Step>(parsed);
         for (int time = 0; time < times; ++time) {
-            if (const auto* type = std::get_if<Type>(&command)) {
+            if (const auto* type = std::get_if<Type>(&command); type && !type->withKeys) {
+                if (!target.insertText(type->text)) {
+                    write(out, unsupportedLine(where("no input without keys here")));
+                    return kUnsupportedStatus;
+                }
+            } else if (type) {
                 forEachCharacter(type->text, [&](std::u16string_view character) {
                     target.typeCharacter(character);
                     return !target.ended();

@@ -24,6 +24,9 @@ struct State {
     int indice;
     int longitud;
     std::u16string focus;
+    // What a screen reader was told since the previous line: the last text
+    // announced, empty when nothing was.
+    std::u16string said;
 };
 
 // A JSON string: quotes, backslashes and control characters escaped; lone
@@ -33,13 +36,19 @@ std::string jsonString(std::u16string_view text);
 std::string stateLine(const State& state);
 // The line for a command the driver cannot carry out, with its newline.
 std::string errorLine(std::u16string_view message);
+// The line for a command the driver's toolkit cannot produce, with its
+// newline; the driver then exits with kUnsupportedStatus.
+std::string unsupportedLine(std::u16string_view message);
 inline constexpr std::string_view kEndedLine = "{\"ended\":true}\n";
+inline constexpr int kUnsupportedStatus = 77;
 
 enum class BoxKey { Enter, KeypadEnter, Backspace, Shift, Left, Right, Home, End, Delete, CapsLock };
 enum class ListKey { Enter, Space, Up, Down, PageUp, PageDown, Home, End, Letter };
 
 struct Type {
     std::u16string text;
+    // false: the whole text put in at once with no key event ("insert").
+    bool withKeys = true;
 };
 struct PressBoxKey {
     BoxKey key;
@@ -105,11 +114,16 @@ class Target {
 public:
     virtual ~Target() = default;
     virtual int rows() const = 0;
-    virtual State state() const = 0;
+    // What the window shows now, and what was said since the last call.
+    virtual State state() = 0;
     virtual bool ended() const = 0;
     // One character (one UTF-16 unit, or a surrogate pair): press, the
     // character inserted at the caret, release.
     virtual void typeCharacter(std::u16string_view character) = 0;
+    // Text put into the box at the caret as one input with no key event, as
+    // dictation or a tapped suggestion puts it; false where the toolkit has
+    // no such input of its own to send.
+    virtual bool insertText(std::u16string_view) { return false; }
     virtual void act(const Command& command) = 0;
 };
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs a command in a desktop session of its own, inside one folder that is
-# made for it and removed afterwards, so that nothing the command or the
-# services it talks to write lands in the user's home, runtime directory or
-# /tmp, and nothing they start outlives it.
+# made for it (and a short runtime directory for its sockets) and removed
+# afterwards, so that nothing the command or the services it talks to write
+# stays in the user's home, runtime directory or /tmp, and nothing they
+# start outlives it.
 #
 # usage: private-session.sh [OPTION...] [--] COMMAND [ARG...]
 #   --root DIR         make the session folder in DIR (default:
@@ -14,24 +15,30 @@
 #   --bus              a D-Bus session bus; DBUS_SESSION_BUS_ADDRESS names it
 #   --a11y             the accessibility bus and its registry, as a desktop
 #                      starts them for a screen reader (implies --bus)
-#   --keep             leave the session folder in place (to look into it
-#                      after a failure); the processes still end
+#   --keep             leave the session folder and the runtime directory
+#                      in place (to look into them after a failure); the
+#                      processes still end
 #
 # The command gets HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_STATE_HOME,
-# XDG_CACHE_HOME, XDG_RUNTIME_DIR (mode 700) and TMPDIR in the session
-# folder, and SESSION_DIR naming the folder. The user's display, Wayland
-# socket and session bus are not passed on; without --bus the bus address
-# names a socket where nothing listens, so that no program reaches the
-# user's bus or launches one of its own.
+# XDG_CACHE_HOME and TMPDIR in the session folder, and SESSION_DIR naming
+# the folder. XDG_RUNTIME_DIR (mode 700), where the buses, the screen
+# reader's speech service and the browsers put their sockets, is a short
+# folder of its own in /tmp (/tmp/lexidor-run.XXXXXX), whatever the depth
+# of the session folder: a Unix socket's path has at most 107 bytes, which
+# a folder inside a build tree inside a clone can pass on its own. It goes
+# with the session folder. The user's display, Wayland socket and session
+# bus are not passed on; without --bus the bus address names a socket
+# where nothing listens, so that no program reaches the user's bus or
+# launches one of its own.
 #
 # On the way out (the command ended, failed, Ctrl+C, TERM or HUP) every
 # process started in the session ends, wherever it went (daemons that left
 # their parent included: they are found by the session's mark in their
 # environment): first the command's, then the display and the buses, which
 # Ctrl+C does not reach (they run in a process group of their own), so that
-# the program never sees its display go first. Then the folder goes. Xvfb
-# listens on an abstract socket only and writes no lock file, so /tmp gets
-# nothing either.
+# the program never sees its display go first. Then the folder and the
+# runtime directory go. Xvfb listens on an abstract socket only and writes
+# no lock file, so /tmp keeps nothing either.
 #
 # Exit status: the command's; 130, 143 or 129 when ended by INT, TERM or
 # HUP; 1 (with a message) when a service could not start.
@@ -41,7 +48,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=${LEXIDOR_SESSION_ROOT:-$PWD}
 display= bus=0 a11y=0 keep=0
 usage() {
-    sed -n '8,19p' "$here/private-session.sh" | sed 's/^# \{0,1\}//' >&2
+    sed -n '9,20p' "$here/private-session.sh" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -79,7 +86,7 @@ export SESSION_DIR=$dir
 unset LEXIDOR_SESSION
 mark=(env "LEXIDOR_SESSION=$dir")
 
-services="" command_pid=""
+services="" command_pid="" runtime=""
 end_session() {
     trap - EXIT INT TERM HUP
     local round signal pids _
@@ -109,7 +116,11 @@ end_session() {
         done
     done
     wait 2>/dev/null
-    if [ "$keep" = 1 ]; then say "kept $dir"; else rm -rf "$dir"; fi
+    if [ "$keep" = 1 ]; then
+        say "kept $dir${runtime:+ and $runtime}"
+    else
+        rm -rf "$dir" ${runtime:+"$runtime"}
+    fi
 }
 # Processes whose environment carries this session's mark.
 session_processes() {
@@ -130,20 +141,19 @@ trap 'end_session INT; exit 130' INT
 trap 'end_session; exit 143' TERM
 trap 'end_session; exit 129' HUP
 
+# The sockets' folder: in /tmp, named by mktemp (mode 700), never in the
+# session folder, however short that may be, so that a deep clone behaves
+# as a shallow one. /tmp/lexidor-run.XXXXXX/speech-dispatcher/speechd.sock,
+# the longest path a service here makes, has 54 bytes.
+runtime=$(mktemp -d /tmp/lexidor-run.XXXXXX) || exit 1
 export HOME=$dir/home
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_STATE_HOME=$HOME/.local/state
-export XDG_CACHE_HOME=$HOME/.cache XDG_RUNTIME_DIR=$dir/run TMPDIR=$dir/tmp
+export XDG_CACHE_HOME=$HOME/.cache XDG_RUNTIME_DIR=$runtime TMPDIR=$dir/tmp
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" "$XDG_CACHE_HOME" "$TMPDIR" &&
-    mkdir -m 700 "$XDG_RUNTIME_DIR" || exit 1
+    chmod 700 "$XDG_RUNTIME_DIR" || exit 1
 unset DISPLAY XAUTHORITY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER \
     XDG_SESSION_ID XDG_SEAT XDG_VTNR
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$dir/no-bus
-
-# Sockets live in XDG_RUNTIME_DIR; a path longer than the 108 bytes a Unix
-# socket name may have makes every service there fail.
-if [ ${#XDG_RUNTIME_DIR} -gt 80 ]; then
-    say "note: $XDG_RUNTIME_DIR is long (${#XDG_RUNTIME_DIR} characters); sockets in it may not fit"
-fi
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/no-bus
 
 # Waits up to 10 s for a file to have content while PROCESS is alive.
 wait_for_file() { # wait_for_file FILE PID

@@ -64,17 +64,18 @@ class Browser:
         options.add_argument("--window-size=%d,%d" % DESKTOP_WINDOW)
         if logs:
             options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        # Chromium writes a settings folder into the home and dconf's into
-        # the runtime directory, whatever profile it is given: both inside
-        # the profile, which goes when the browser does.
+        # Chromium writes a settings folder into the home, whatever profile
+        # it is given: inside the profile, which goes when the browser does.
+        # Its temporary folder holds the profile's lock socket, and its
+        # runtime directory is where sockets belong: their paths must stay
+        # under the 107 bytes of a Unix socket however deep the build tree
+        # lies, so both are in a short folder in /tmp, gone with the browser
+        # (dconf's files in the runtime directory too).
         home = os.path.join(self.profile, "home")
-        runtime = os.path.join(self.profile, "run")
         os.makedirs(home)
-        os.makedirs(runtime, mode=0o700)
-        # Its temporary folder holds the profile's lock socket, whose path
-        # must stay under the 107 bytes of a Unix socket however deep the
-        # build tree lies: a short folder in /tmp, gone with the browser.
         self.tmp = tempfile.mkdtemp(prefix="lexidor-web-", dir="/tmp")
+        runtime = os.path.join(self.tmp, "run")
+        os.makedirs(runtime, mode=0o700)
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local", "share"),
                    XDG_RUNTIME_DIR=runtime, TMPDIR=self.tmp)
@@ -139,61 +140,3 @@ class Browser:
             for folder in (self.profile, self.tmp):
                 if folder:
                     shutil.rmtree(folder, ignore_errors=True)
-
-
-def json_string(text):
-    """A JSON string as the scenario drivers write it (tests/support)."""
-    out = ['"']
-    for ch in text:
-        o = ord(ch)
-        if ch in '"\\':
-            out.append("\\" + ch)
-        elif o < 0x20 or 0xD800 <= o <= 0xDFFF:
-            out.append("\\u%04X" % o)
-        else:
-            out.append(ch)
-    out.append('"')
-    return "".join(out)
-
-
-# What the window shows, read from the page's DOM, as the state line names
-# it: the box, the option drawn selected, the row at the list's top as
-# scrolled, the definition, the focused control, and what the page said to
-# a screen reader since the last read: the polite live region's text when
-# it changed (a repeated text comes back with a no-break space at its end,
-# left out here), "" when it did not. A mutation observer on the region
-# notes each change, the first read sets it up.
-WINDOW_STATE_SCRIPT = """
-const box = document.getElementById('txtBuscar');
-if (!box) return null;
-const selected = document.querySelectorAll('#lstLista [role="option"][aria-selected="true"]');
-const focus = document.activeElement;
-const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
-const list = document.getElementById('lstLista');
-const region = document.getElementById('anuncio');
-if (!window.lexidorSaid) {
-    window.lexidorSaid = {text: region.textContent};
-    new MutationObserver(() => { window.lexidorSaid.text = region.textContent; })
-        .observe(region, {childList: true, characterData: true, subtree: true});
-}
-const said = window.lexidorSaid.text.replace(/\u00A0$/, '');
-window.lexidorSaid.text = '';
-return {text: box.value,
-        row: selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
-        top: Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
-        caption: document.getElementById('lblDescripcion').textContent,
-        focus: inWindow ? focus.id : '', said};
-"""
-
-# The same, with the type-ahead state from the program's two read-only
-# entry points, as a list in the order of state_line below.
-STATE_SCRIPT = """
-const s = (() => {""" + WINDOW_STATE_SCRIPT + """})();
-return s && [s.text, s.row, s.top, s.caption, Module._lexidor_indice(), Module._lexidor_longitud(), s.focus];
-"""
-
-
-def state_line(state):
-    text, row, top, caption, indice, longitud, focus = state
-    return ('{"text":%s,"row":%d,"top":%d,"caption":%s,"intIndice":%d,"intLongitud":%d,"focus":%s}\n'
-            % (json_string(text), row, top, json_string(caption), indice, longitud, json_string(focus)))

@@ -7,11 +7,16 @@
 # tree (names, roles, the live region) before and after a lookup typed with
 # real keys, the two ways Cerrar ends the program in a tab, and the page
 # under a contrast theme, dark and light (forced colours), and with more
-# contrast asked for.
+# contrast asked for. And the page without its program (scripts off, on a
+# phone's screen) and on paper (the PDF Chromium prints), each against
+# docs/glosario.md, which another program writes from the same catalogue.
 # usage: check-page.py lexidor.html PROFILE_DIR
+import base64
 import json
 import os
+import re
 import sys
+import zlib
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -37,6 +42,90 @@ def check(ok, what, detail=""):
     print(("ok: " if ok else "FAIL: ") + what + (f" ({detail})" if detail else ""))
     if not ok:
         failures.append(what)
+
+
+def glossary_from_docs():
+    """docs/glosario.md's terms with their definitions and the keys of the
+    sources each cites, in list order, and the date of the last review."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs", "glosario.md")
+    with open(path, encoding="utf-8") as f:
+        md = f.read()
+    keys = re.findall(r"^- \*\*(.+?)\*\*", md.split("\n## Fuentes\n")[1].split("\n## ")[0], re.M)
+    terms = md.split("\n## Términos\n")[1].split("\n## ")[0]
+    entries = []
+    for term, definition, cited in re.findall(r"### (.+)\n\n(.+)\n\n\*Fuente: (.+)\.\*", terms):
+        # "PLABEN, anexo I; Tít. III 2; SNE, entrada ...": the keys, each once.
+        cited_keys = []
+        for part in cited.split("; "):
+            key = part.split(", ")[0]
+            if key in keys and key not in cited_keys:
+                cited_keys.append(key)
+        entries.append((term, definition, cited_keys))
+    reviewed = re.search(r"Contenido revisado por última vez: (.+?)\.", md).group(1)
+    return entries, reviewed
+
+
+def pdf_text(data):
+    """The text of a PDF as Chromium (Skia) writes it: each font's glyph
+    codes through its ToUnicode map, a line per text object."""
+    objects = {int(n): body for n, body in re.findall(rb"(?s)(\d+) 0 obj\s*(.*?)\s*endobj", data)}
+
+    def stream(n):
+        body = objects[n]
+        m = re.search(rb"(?s)stream\r?\n(.*?)\r?\nendstream", body)
+        return zlib.decompress(m.group(1)) if b"/FlateDecode" in body[:m.start()] else m.group(1)
+
+    def deref(value):
+        m = re.fullmatch(rb"\s*(\d+) 0 R\s*", value)
+        return objects[int(m.group(1))] if m else value
+
+    def to_unicode(n):
+        out, text = {}, stream(n)
+        for block in re.findall(rb"(?s)beginbfchar(.*?)endbfchar", text):
+            for src, dst in re.findall(rb"<([0-9A-Fa-f]+)>\s*<([0-9A-Fa-f]+)>", block):
+                out[int(src, 16)] = bytes.fromhex(dst.decode()).decode("utf-16-be")
+        for block in re.findall(rb"(?s)beginbfrange(.*?)endbfrange", text):
+            for lo, hi, dst in re.findall(rb"<([0-9A-Fa-f]+)>\s*<([0-9A-Fa-f]+)>\s*<([0-9A-Fa-f]+)>", block):
+                for i, code in enumerate(range(int(lo, 16), int(hi, 16) + 1)):
+                    out[code] = chr(int(dst, 16) + i)
+        return out
+
+    lines = []
+    for page in (body for _, body in sorted(objects.items()) if re.search(rb"/Type\s*/Page\b", body)):
+        resources = deref(re.search(rb"(?s)/Resources\s*(\d+ 0 R|<<.*>>)", page).group(1))
+        fonts = {}
+        for name, ref in re.findall(rb"/(\w+)\s+(\d+) 0 R",
+                                    deref(re.search(rb"(?s)/Font\s*(\d+ 0 R|<<.*?>>)", resources).group(1))):
+            cmap = re.search(rb"/ToUnicode\s+(\d+) 0 R", objects[int(ref)])
+            fonts[name] = to_unicode(int(cmap.group(1))) if cmap else {}
+        font = {}
+        for ref in re.findall(rb"(\d+) 0 R", re.search(rb"(?s)/Contents\s*(\[.*?\]|\d+ 0 R)", page).group(1)):
+            for name, glyphs, begin in re.findall(rb"/(\w+)\s+[\d.]+\s+Tf|<([0-9A-Fa-f]*)>|(BT)", stream(int(ref))):
+                if name:
+                    font = fonts.get(name, {})
+                elif begin:
+                    lines.append("")
+                elif lines:
+                    codes = glyphs.decode()
+                    lines[-1] += "".join(font.get(int(codes[i:i + 4], 16), "") for i in range(0, len(codes), 4))
+    return "\n".join(lines)
+
+
+def squeezed(text):
+    """Text with no white space: lines break where the printer wraps them."""
+    return re.sub(r"\s+", "", text)
+
+
+def in_order(haystack, needles):
+    """The needles not found in haystack one after the other."""
+    missing, at = [], 0
+    for needle in needles:
+        found = haystack.find(needle, at)
+        if found < 0:
+            missing.append(needle)
+        else:
+            at = found + len(needle)
+    return missing
 
 
 def ax_nodes(b):
@@ -84,6 +173,8 @@ def desktop(b):
             if params.get("documentURL") == b.url or params["request"]["url"] == b.url:
                 requests.append(params["request"]["url"])
     check(b.url in requests, "the page's own load is seen", str(len(requests)))
+    size = os.path.getsize(PAGE)
+    check(size < 400 * 1024, "the page is one file under 400 KB", f"{size} bytes")
     foreign = [u for u in requests if u != b.url and not u.startswith("data:")]
     check(not foreign, "the page loads nothing but itself", ", ".join(u[:60] for u in foreign))
     check(d.execute_script("return violations") == [], "no Content-Security-Policy violation",
@@ -142,6 +233,20 @@ def desktop(b):
     described = [n for n in ax if n["description"] == "Definición"]
     check(len(described) == 1 and described[0]["name"] == "",
           "the definition area is described as Definición, with no name while it is empty", str(described))
+    entries, _ = glossary_from_docs()
+    definitions = {definition for _, definition, _ in entries}
+    heard = [n["name"] for n in ax if n["name"] in definitions or n["name"] == "Glosario de emergencia nuclear"]
+    check(d.execute_script("return document.getElementById('glosario').hidden") and not heard
+          and d.execute_script("return document.querySelectorAll('main').length") == 1,
+          "with the program running, the glossary is hidden and nothing of it is read; one window", str(heard[:2]))
+    # The window painted before the program ran is the one it builds: the
+    # same elements and attributes (the program's places are set as styles).
+    with open(PAGE, encoding="utf-8") as f:
+        painted = re.search(r"(?s)<main id=\"frmLexidor\".*?</main>", f.read()).group(0)
+    live = re.sub(r' style="[^"]*"', "", d.execute_script("return document.getElementById('frmLexidor').outerHTML"))
+    check(live == painted, "the window painted before the program runs is the program's window",
+          next((f"{painted[i - 40:i + 40]!r} against {live[i - 40:i + 40]!r}"
+                for i in range(min(len(live), len(painted))) if live[i] != painted[i]), ""))
     hidden = d.execute_script("const r = document.querySelector('[aria-live]').getBoundingClientRect();"
                               "return r.width <= 1 && r.height <= 1")
     check(hidden, "the live region takes no room on screen")
@@ -281,6 +386,55 @@ def contrast_theme(b):
           str(borders))
 
 
+def without_script(b):
+    """Opened where scripts do not run (a mail preview, a phone's quick
+    look): the glossary, readable on a phone's screen."""
+    d = b.driver
+    d.switch_to.new_window("tab")
+    b.tab = d.current_window_handle
+    b.cdp("Emulation.setDeviceMetricsOverride", {"width": 320, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    b.cdp("Emulation.setScriptExecutionDisabled", {"value": True})
+    d.get(b.url)
+    page = d.execute_script("""
+        const shown = id => { const e = document.getElementById(id); return !!e && e.getClientRects().length > 0; };
+        const g = document.getElementById('glosario');
+        return {window: shown('frmLexidor'), text: document.body.innerText,
+                terms: [...g.querySelectorAll('.entry dt')].map(e => e.textContent),
+                cited: [...g.querySelectorAll('.entry .cited')].map(e => e.textContent),
+                width: innerWidth, scrollWidth: document.documentElement.scrollWidth,
+                font: parseFloat(getComputedStyle(g.querySelector('dd')).fontSize)};""")
+    entries, reviewed = glossary_from_docs()
+    check(not page["window"], "without scripts the window, which would do nothing, is not shown")
+    check(page["terms"] == [term for term, _, _ in entries], "without scripts the 61 terms are shown in list order",
+          f"{len(page['terms'])} terms")
+    missing = in_order(page["text"], [definition for _, definition, _ in entries])
+    check(not missing, "without scripts every definition is shown, in list order", "; ".join(missing)[:120])
+    check(page["cited"] == ["Fuentes: " + ", ".join(keys) + "." for _, _, keys in entries]
+          and f"Contenido revisado por última vez: {reviewed}." in page["text"],
+          "each term names its sources, and the page the date of the last review", str(page["cited"][:2]))
+    check(page["scrollWidth"] <= page["width"] and page["font"] >= 16,
+          "the glossary fits a 320-pixel phone screen, in text of 16 pixels or more",
+          str({key: page[key] for key in ("width", "scrollWidth", "font")}))
+    d.close()
+    d.switch_to.window(b.home)
+
+
+def printed(b):
+    """Printed (Chromium's printToPDF, A4) with the program running: the
+    glossary, not the window."""
+    b.open()
+    pdf = b.cdp("Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})
+    text = pdf_text(base64.b64decode(pdf["data"]))
+    entries, reviewed = glossary_from_docs()
+    flat = squeezed(text)
+    missing = in_order(flat, [squeezed(f"{term} {definition} Fuentes: {', '.join(keys)}.")
+                              for term, definition, keys in entries])
+    check(text and not missing, "the printed page holds every term with its definition and sources, in order",
+          "; ".join(missing)[:160])
+    check(squeezed(f"revisado por última vez: {reviewed}") in flat, "the printed page gives the date of the last review")
+    check("Escriba la palabra clave" not in text, "the window is not printed")
+
+
 def ending(b):
     d = b.driver
     # A tab the page cannot close (it holds another page before this one):
@@ -310,7 +464,8 @@ def ending(b):
     d.switch_to.window(b.home)
 
 
-for part, options in ((desktop, {"logs": True}), (phone, {"phone": True}), (contrast_theme, {}), (ending, {})):
+for part, options in ((desktop, {"logs": True}), (phone, {"phone": True}), (contrast_theme, {}),
+                      (without_script, {}), (printed, {}), (ending, {})):
     browser = Browser(PAGE, PROFILES, **options)
     try:
         part(browser)

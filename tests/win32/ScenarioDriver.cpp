@@ -3,7 +3,9 @@
 // with real window messages (keys, characters, mouse buttons, activation),
 // one command a line from standard input, printing the window's state as one
 // JSON line after each command. Same commands and output as the Qt driver
-// (tests/scenarios/README.md).
+// (tests/scenarios/README.md). What was said is heard as a screen reader
+// hears it: the live-region changes the window raises, each read by its
+// object's accessible name.
 
 #include "KeyCodes.h"
 #include "ResourceIds.h"
@@ -15,6 +17,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <objbase.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -149,6 +153,35 @@ void CALLBACK closeMenu(HWND, UINT, UINT_PTR timer, DWORD)
     EndMenu();
 }
 
+// --- What a screen reader hears ----------------------------------------------
+
+constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
+
+// The last text a live region said, until the state line takes it.
+std::u16string heard;
+
+void CALLBACK onLiveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    // Wine hands a hook the events of every process: only this one's count.
+    DWORD process = 0;
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
+        return;
+    IAccessible* accessible = nullptr;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                         &accessible, &which)) ||
+        !accessible)
+        return;
+    BSTR name = nullptr;
+    if (SUCCEEDED(accessible->get_accName(which, &name)) && name) {
+        heard.assign(name, name + SysStringLen(name));
+        SysFreeString(name);
+    }
+    VariantClear(&which);
+    accessible->Release();
+}
+
 // --- Driver -----------------------------------------------------------------
 
 class Win32Target final : public scenario::Target {
@@ -161,7 +194,7 @@ public:
             SendMessageW(window_->control(lexidor::Control::lstLista), LB_GETCOUNT, 0, 0));
     }
     bool ended() const override { return ended_; }
-    scenario::State state() const override;
+    scenario::State state() override;
     void typeCharacter(std::u16string_view character) override;
     void act(const scenario::Command& command) override;
 
@@ -234,7 +267,7 @@ void Win32Target::settle() const
     }
 }
 
-scenario::State Win32Target::state() const
+scenario::State Win32Target::state()
 {
     return {windowText(control(Control::txtBuscar)),
             window_->selectedRow(),
@@ -242,7 +275,8 @@ scenario::State Win32Target::state() const
             windowText(control(Control::lblDescripcion)),
             window_->logic().indice(),
             window_->logic().longitud(),
-            lexidor::fromUtf8(window_->nameOf(GetFocus()))};
+            lexidor::fromUtf8(window_->nameOf(GetFocus())),
+            std::exchange(heard, std::u16string())};
 }
 
 void Win32Target::typeCharacter(std::u16string_view units)
@@ -491,6 +525,10 @@ int main()
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
+    // Out of context: the events arrive as the driver delivers the window's
+    // messages, as a screen reader's would.
+    SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, &onLiveRegionChanged,
+                    GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     Win32Target target(GetModuleHandleW(nullptr));
     return scenario::run(stdin, stdout, target);
 }

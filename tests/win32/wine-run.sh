@@ -17,7 +17,9 @@
 # Everything Wine writes stays inside PREFIX: Wine gets a home, XDG folders
 # and a temporary folder of its own there (the wineserver's socket folder
 # included), and its menu builder (which would write desktop entries and
-# menus into the home) is off. The prefix is a 32-bit one (WINEARCH=win32,
+# menus into the home) is off. However deep PREFIX lies: the server and its
+# programs enter the socket's folder and name the socket by its bare name,
+# so the 107 bytes a Unix socket's path may have never count its folder. The prefix is a 32-bit one (WINEARCH=win32,
 # the default): the programs are 32-bit, and a prefix without the 64-bit
 # half is about half the size. WINEARCH=win64 in the environment makes a
 # 64-bit prefix run by Wine's 64-bit loader, for the x86_64 build of the
