@@ -165,8 +165,7 @@ async function stop() {
 // desktop drivers send them to the control itself: the control gets the
 // focus for them, and the focus goes back after (no click, so no Click).
 async function keysTo(name, send) {
-    const focus = last ? last.focus : await tab.evaluate('document.activeElement ? document.activeElement.id : ""');
-    if (focus === name) {
+    if ((await tab.evaluate('document.activeElement ? document.activeElement.id : ""')) === name) {
         await send();
         return;
     }
