@@ -20,8 +20,10 @@
 # ctest then runs, under Wine:
 #   winNN.scenario.NAME  every tests/scenarios/NAME.scenario through
 #                        lexidor-scenario.exe, compared with NAME.expected
-#   winNN.blackbox       lexidor.exe itself, driven from a second program
-#                        (lexidor-blackbox.exe) with the system's input
+#   winNN.drive          every tests/scenarios/NAME.scenario replayed on
+#                        lexidor.exe itself by tests/drive windows: a second
+#                        program (lexidor-drive-host.exe) with the system's
+#                        input, reading the window from outside
 #   winNN.window         lexidor-window-test.exe (layout, picture, fonts,
 #                        what Active Accessibility reports)
 #   winNN.window-150     the same on a display at 144 dpi (150 per cent)
@@ -129,7 +131,7 @@ if(LEXIDOR_TESTS AND lexidor_test_cxx AND NOT lexidor_test_dir STREQUAL LEXIDOR_
     BUILD_BYPRODUCTS ${lexidor_test_exe}
                      ${lexidor_win32_test_bin}/lexidor-scenario.exe
                      ${lexidor_win32_test_bin}/lexidor-window-test.exe
-                     ${lexidor_win32_test_bin}/lexidor-blackbox.exe
+                     ${lexidor_win32_test_bin}/lexidor-drive-host.exe
                      ${lexidor_win32_test_bin}/lexidor-reader-test.exe)
 endif()
 
@@ -201,13 +203,15 @@ foreach(scenario IN LISTS lexidor_win32_scenarios)
 endforeach()
 
 # The program itself (the shipped one, or its x86_64 build where 32-bit
-# programs do not run) driven from a second process through the rows of
-# tests/blackbox/cases.txt.
-add_test(NAME ${w}.blackbox
-         COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-blackbox.exe Z:${lexidor_test_exe}
-                 Z:${PROJECT_SOURCE_DIR}/tests/blackbox/cases.txt)
-set_tests_properties(${w}.blackbox PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 180
-                     RESOURCE_LOCK lexidor_wine_desktop PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed")
+# programs do not run) replaying every scenario from outside, as a user
+# drives it.
+add_test(NAME ${w}.drive
+         COMMAND ${CMAKE_COMMAND} -E env LEXIDOR_WINE_PREFIX=${lexidor_wine_prefix}
+                 LEXIDOR_DRIVE_HOST=${lexidor_win32_test_bin}/lexidor-drive-host.exe
+                 /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tests/drive windows ${lexidor_test_exe}
+                 --check ${lexidor_win32_scenarios})
+set_tests_properties(${w}.drive PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 300
+                     RESOURCE_LOCK lexidor_wine_desktop)
 
 add_test(NAME ${w}.window COMMAND ${lexidor_wine} run ${lexidor_win32_test_bin}/lexidor-window-test.exe)
 # Wine's own exit status can be 0 when the program never started: the

@@ -2,7 +2,7 @@
 #pragma once
 
 // The shipped program seen from a second Windows process, as the tests that
-// drive it from outside need it (BlackBox.cpp, ReaderHookTest.cpp): started
+// drive it from outside need it (DriveHost.cpp, ReaderHookTest.cpp): started
 // and ended, its window found by class and process, keys sent through the
 // system's own input (SendInput reaches the program's message loop, as a
 // user's keyboard does).
