@@ -17,12 +17,22 @@ RUN_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libxkbcommon-de
 
 # The web edition (`make web`): one self-contained page, built by Debian's
 # emscripten in a tree of its own; its tests run it in Debian's headless
-# Chromium and in WebKitGTK (Safari's engine) through Debian's Selenium.
+# Chromium and in WebKitGTK (Safari's engine) through Debian's Selenium, and
+# in Firefox ESR through puppeteer-core from npm (WebDriver BiDi; Debian has
+# no geckodriver).
 # emscripten's tools are Python and node scripts: Debian's python3 first on
-# PATH, Debian's node modules.
+# PATH, Debian's node modules. npm installs puppeteer-core: Debian's npm
+# where Node.js came without one (NodeSource's nodejs brings its own, and
+# conflicts with Debian's).
 WEB_BUILD ?= build-web
 WEB_PACKAGES := cmake make emscripten
-WEB_TEST_PACKAGES := chromium chromium-driver webkit2gtk-driver python3-selenium fonts-liberation2
+NPM_PACKAGE := $(if $(shell command -v npm),,npm)
+WEB_TEST_PACKAGES := chromium chromium-driver webkit2gtk-driver python3-selenium firefox-esr fonts-liberation2 \
+                     $(NPM_PACKAGE)
+# puppeteer-core at the versions tests/hosts/package-lock.json pins, in the
+# build tree with npm's cache, with no browser of its own (Debian's
+# firefox-esr is the one).
+NODE_MODULES := $(BUILD)/firefox-host/node_modules
 EMSCRIPTEN_ENV := env PATH=/usr/bin:$$PATH NODE_PATH=/usr/share/nodejs
 WEB_PAGE := $(abspath $(WEB_BUILD))/lexidor.html
 
@@ -93,6 +103,14 @@ deps:
 WIN32_DEPS = LEXIDOR_PACKAGES_LOG=$(PACKAGES_LOG) LEXIDOR_PACKAGES_FOR="$(PACKAGES_FOR)" bash tests/win32/install-deps.sh
 test-deps:
 	@$(WIN32_DEPS) $(TEST_PACKAGES)
+	@$(MAKE) $(NODE_MODULES)/.package-lock.json
+
+$(NODE_MODULES)/.package-lock.json: tests/hosts/package.json tests/hosts/package-lock.json
+	@echo "Installing puppeteer-core from npm in $(dir $(NODE_MODULES)) (tests/hosts/package-lock.json)"
+	@mkdir -p $(dir $(NODE_MODULES))
+	@cp tests/hosts/package.json tests/hosts/package-lock.json $(dir $(NODE_MODULES))
+	@cd $(dir $(NODE_MODULES)) && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --no-update-notifier \
+	    --loglevel=error --cache $(abspath $(BUILD))/npm-cache
 
 # `make test` configures every time (the Windows tools may have just been
 # installed); `make run` only when the tree has never been configured, after

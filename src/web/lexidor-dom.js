@@ -139,9 +139,11 @@ mergeInto(LibraryManager.library, {
           e.preventDefault();
       };
     }
+    // A release is told where the pointer is: Firefox sends it to a text
+    // box that was pressed in, wherever it happens, while it selects text.
     function mouse(kind) {
       return function (e) {
-        var t = D.tagOf(e.target);
+        var t = D.tagOf(kind == 1 ? document.elementFromPoint(e.clientX, e.clientY) : e.target);
         if (_lexidor_mouse(kind, t[0], t[1], e.button | 0, e.detail | 0))
           e.preventDefault();
       };
