@@ -39,7 +39,9 @@ atexit.register(shutil.rmtree, browser_tmp, True)
 orca.program = browser = subprocess.Popen(
     ["/usr/bin/chromium", "--no-sandbox", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
      "--disable-background-networking", "--disable-component-update", "--disable-sync",
-     "--force-renderer-accessibility", "--password-store=basic", "--user-data-dir=" + os.path.join(WORK, "chromium"),
+     "--force-renderer-accessibility", "--password-store=basic",
+     # A Spanish user's browser: no offer to translate the Spanish page.
+     "--lang=es-ES", "--disable-features=Translate", "--user-data-dir=" + os.path.join(WORK, "chromium"),
      "--window-size=700,600", "--app=file://" + PAGE],
     env=dict(os.environ, TMPDIR=browser_tmp), stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "chromium-stderr.txt"), "w"))
 if not focus_window("Lexidor de Términos"):
