@@ -18,8 +18,6 @@
 # -DLEXIDOR_WINE_ARCH=win64 picks the 64-bit test build on any machine.
 #
 # ctest then runs, under Wine:
-#   winNN.scenario.NAME  every tests/scenarios/NAME.scenario through
-#                        lexidor-scenario.exe, compared with NAME.expected
 #   winNN.drive          every tests/scenarios/NAME.scenario replayed on
 #                        lexidor.exe itself by tests/drive windows: a second
 #                        program (lexidor-drive-host.exe) with the system's
@@ -129,7 +127,6 @@ if(LEXIDOR_TESTS AND lexidor_test_cxx AND NOT lexidor_test_dir STREQUAL LEXIDOR_
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${lexidor_test_exe}
-                     ${lexidor_win32_test_bin}/lexidor-scenario.exe
                      ${lexidor_win32_test_bin}/lexidor-window-test.exe
                      ${lexidor_win32_test_bin}/lexidor-drive-host.exe
                      ${lexidor_win32_test_bin}/lexidor-reader-test.exe)
@@ -189,19 +186,6 @@ add_test(NAME ${w}.wineserver-stop COMMAND ${lexidor_wine} stop)
 set_tests_properties(${w}.wineserver-stop PROPERTIES FIXTURES_CLEANUP lexidor_wine)
 
 file(GLOB lexidor_win32_scenarios CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/scenarios/*.scenario)
-foreach(scenario IN LISTS lexidor_win32_scenarios)
-  get_filename_component(name ${scenario} NAME_WE)
-  add_test(NAME ${w}.scenario.${name}
-           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/scenario/run-scenario.sh
-                   ${lexidor_win32_test_bin}/lexidor-scenario.exe ${scenario}
-                   ${PROJECT_SOURCE_DIR}/tests/scenarios/${name}.expected
-                   ${lexidor_wine} run)
-  # One at a time: programs in one Wine prefix share one desktop, and a
-  # second window would take the activation from the first.
-  set_tests_properties(${w}.scenario.${name} PROPERTIES FIXTURES_REQUIRED lexidor_wine TIMEOUT 120
-                       RESOURCE_LOCK lexidor_wine_desktop SKIP_RETURN_CODE 77)
-endforeach()
-
 # The program itself (the shipped one, or its x86_64 build where 32-bit
 # programs do not run) replaying every scenario from outside, as a user
 # drives it.
@@ -237,7 +221,7 @@ add_test(NAME win32.resources
 # test build reads both kinds).
 add_test(NAME win32.imports
          COMMAND bash ${lexidor_win32_tests}/check-imports.sh ${lexidor_test_objdump}
-                 ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_test_bin}/lexidor-scenario.exe)
+                 ${lexidor_win32_bin}/lexidor.exe ${lexidor_win32_test_bin}/lexidor-drive-host.exe)
 
 # The program stays one small file, picture inside: within 10% of the
 # 126,464 bytes it has stripped today, so a change that drags in a larger

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -200,6 +201,15 @@ std::vector<std::string> scenarioNames()
     return names;
 }
 
+// The golden lines as the fake can show them: it draws nothing and tells no
+// screen reader anything, so the definition as drawn ("cut") and the row
+// named current ("current") are the real toolkits' to check.
+std::string withoutWhatTheFakeCannotShow(const std::string& golden)
+{
+    static const std::regex unread(R"(,"(current":-?[0-9]+|cut":(true|false)))");
+    return std::regex_replace(golden, unread, "");
+}
+
 class GoldenScenario : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenScenario, GivesTheGoldenLinesOnTheFake)
@@ -218,7 +228,7 @@ TEST_P(GoldenScenario, GivesTheGoldenLinesOnTheFake)
     std::fclose(out);
     actual.resize(read);
 
-    const std::string expected = readFile(base.string() + ".expected");
+    const std::string expected = withoutWhatTheFakeCannotShow(readFile(base.string() + ".expected"));
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(status, expected.find("{\"error\"") == std::string::npos ? 0 : 2);
 }

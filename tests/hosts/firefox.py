@@ -34,8 +34,7 @@ class Program:
         self.ended = False
 
     def state(self):
-        state = self.host.ask("state")["state"]
-        return None if state is None else dict(zip(("text", "row", "top", "caption", "focus", "said"), state))
+        return self.host.ask("state")["state"]
 
     def type_text(self, text):
         self.act(("type", text))

@@ -37,6 +37,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+import drawn
+
 CAPTION = "Lexidor de Términos"
 ROWS = 61
 # X keysyms of the keys the scenario commands name.
@@ -60,6 +62,13 @@ class XClientMessage(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                 ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
                 ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+
+
+class XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
 
 
 class XEvent(ctypes.Union):
@@ -93,6 +102,9 @@ class Display:
         x.XFree.argtypes = [vp]
         x.XSetInputFocus.argtypes = [vp, ul, ctypes.c_int, ul]
         x.XCloseDisplay.argtypes = [vp]
+        x.XGetImage.restype = ctypes.POINTER(XImage)
+        x.XGetImage.argtypes = [vp, ul, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint, ul, ctypes.c_int]
+        x.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
         self.xtest.XTestFakeKeyEvent.argtypes = [vp, ctypes.c_uint, ctypes.c_int, ul]
         self.xtest.XTestFakeButtonEvent.argtypes = [vp, ctypes.c_uint, ctypes.c_int, ul]
         self.xtest.XTestFakeMotionEvent.argtypes = [vp, ctypes.c_int, ctypes.c_int, ctypes.c_int, ul]
@@ -220,6 +232,21 @@ class Display:
         self.flush()
         self.last_press = (time.monotonic(), x, y, 1)
 
+    def picture(self, x, y, w, h):
+        """The screen's pixels in a rectangle: rows of 0xRRGGBB."""
+        image = self.x.XGetImage(self.d, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
+        if not image:
+            return []
+        i = image.contents
+        if i.bits_per_pixel != 32:
+            self.x.XDestroyImage(image)
+            raise HostError("a display of %d bits a pixel" % i.bits_per_pixel)
+        data = ctypes.string_at(i.data, i.bytes_per_line * h)
+        rows = [[c & 0xFFFFFF for c in memoryview(data[r * i.bytes_per_line:r * i.bytes_per_line + 4 * w]).cast("I")]
+                for r in range(h)]
+        self.x.XDestroyImage(image)
+        return rows
+
     def wheel(self, x, y, notches):
         """Wheel notches over (x, y): down when positive."""
         self.move(x, y)
@@ -342,6 +369,7 @@ class QtProgram:
         if not self.wait(lambda: self.focus() == "txtBuscar" and self.active()):
             raise HostError("the window did not take the focus")
         self.said = []
+        self.drawn = (None, False)  # the last caption judged, and whether it was cut
         self.settle()
         self.said = []
 
@@ -410,6 +438,30 @@ class QtProgram:
         row = self.list.queryComponent().getAccessibleAtPoint(x + w // 4, y + 2, pyatspi.DESKTOP_COORDS)
         return row.getIndexInParent() if row is not None else -1
 
+    def current(self, focus, row):
+        """The row the list names to a screen reader while it has the
+        focus: its child in the focused state."""
+        if focus != "lstLista":
+            return -1
+        rows = ([row] if row >= 0 else []) + list(range(ROWS))
+        return next((r for r in rows if self.list.getChildAtIndex(r).getState().contains(pyatspi.STATE_FOCUSED)), -1)
+
+    def cut(self, caption):
+        """Whether the definition is not drawn whole, from the screen (a
+        repaint may still be on its way: a cut one stays cut)."""
+        if self.drawn[0] != caption:
+            self.drawn = (caption, self.judged(caption))
+        return self.drawn[1]
+
+    def judged(self, caption):
+        x, y, w, h = extents(self.definition)
+        for _ in range(10):
+            if not drawn.cut(self.x.picture(x, y, w, h), caption):
+                return False
+            time.sleep(0.05)
+            pump()
+        return True
+
     def state(self):
         if self.ended:
             return None
@@ -417,6 +469,8 @@ class QtProgram:
         selected = self.list.queryTable().getSelectedRows()
         state = {"text": text.getText(0, text.characterCount), "row": selected[0] if len(selected) == 1 else -1,
                  "top": self.top(), "caption": self.definition.name, "focus": self.focus()}
+        state["current"] = self.current(state["focus"], state["row"])
+        state["cut"] = self.cut(state["caption"])
         pump()
         state["said"] = self.said[-1] if self.said else ""
         self.said = []

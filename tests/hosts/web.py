@@ -54,8 +54,11 @@ new MutationObserver(() => { window.heard = region.textContent.replace(/\u00A0$/
 """
 
 # What the window shows: the box, the option drawn selected, the row at the
-# list's top as scrolled, the definition, the focused control; and the last
-# text said since the previous state.
+# list's top as scrolled, the definition and whether any of it is drawn
+# outside its area (a line running off it, or the area scrolled), the focused
+# control, the row the list names current to a screen reader while it has
+# the focus (its active descendant); and the last text said since the
+# previous state.
 STATE_SCRIPT = """
 const box = document.getElementById('txtBuscar');
 if (!box) return null;
@@ -63,11 +66,22 @@ const selected = document.querySelectorAll('#lstLista [role="option"][aria-selec
 const focus = document.activeElement;
 const inWindow = focus && focus !== document.body && document.getElementById('frmLexidor').contains(focus);
 const list = document.getElementById('lstLista');
+const label = document.getElementById('lblDescripcion');
+const area = label.getBoundingClientRect();
+const left = area.left + label.clientLeft, top = area.top + label.clientTop;
+const lines = document.createRange();
+lines.selectNodeContents(label);
+const cut = label.scrollHeight > label.clientHeight || label.scrollWidth > label.clientWidth ||
+    [...lines.getClientRects()].some(r => r.width > 0 && (r.left < left - 0.5 || r.top < top - 0.5 ||
+        r.right > left + label.clientWidth + 0.5 || r.bottom > top + label.clientHeight + 0.5));
+const named = focus === list && document.getElementById(list.getAttribute('aria-activedescendant') || '');
 const said = window.heard;
 window.heard = '';
-return [box.value, selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
-        Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
-        document.getElementById('lblDescripcion').textContent, inWindow ? focus.id : '', said];
+return {text: box.value,
+        row: selected.length === 1 ? Number(selected[0].id.replace('lstLista-', '')) : (selected.length ? -2 : -1),
+        top: Math.round(list.scrollTop / list.firstElementChild.getBoundingClientRect().height),
+        current: named && list.contains(named) ? [...list.children].indexOf(named) : -1,
+        caption: label.textContent, cut, focus: inWindow ? focus.id : '', said};
 """
 
 
@@ -97,10 +111,7 @@ class WebTarget:
         return self.last
 
     def state(self):
-        state = self.last if self.last is not None else self.settle()
-        if state is None:
-            return None
-        return dict(zip(("text", "row", "top", "caption", "focus", "said"), state))
+        return self.last if self.last is not None else self.settle()
 
     # One key event; in WebKit from the page's script, saying whether the
     # page let it do what it would do (not cancelled).

@@ -31,6 +31,22 @@ template <class Image> std::pair<int, int> firstDifference(const Image& a, const
     return {left, top};
 }
 
+// The rightmost column and the bottom row where two drawings of one area
+// differ (-1 and -1 when they do not).
+template <class Image> std::pair<int, int> lastDifference(const Image& a, const Image& b)
+{
+    int right = -1, bottom = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                right = std::max(right, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return {right, bottom};
+}
+
 // The first and the last column, within the pixels from (left, top) up to
 // but not including (right, bottom), whose grey differs from the
 // background's by more than 48 of 255; `grey` gives a pixel's grey.

@@ -177,6 +177,19 @@ const Expectation kExpectations[] = {
              return {};
          return "at " + number(left) + "," + number(top) + ", inset " + number(inset);
      }},
+    {"the longest definition is drawn on several lines inside its text rectangle",
+     [](const WindowSeen& s) -> std::string {
+         if (!s.longDefinitionInkRight || !s.longDefinitionInkBottom || !s.definitionInkTop ||
+             !s.definitionTextRight)
+             return {};
+         // Clipped unwrapped, one line runs up to the rectangle's edge.
+         if (*s.longDefinitionInkRight<*s.definitionTextRight&& * s.longDefinitionInkBottom -
+                                       *s.definitionInkTop> 2 *
+             s.fontPixels)
+             return {};
+         return "ink up to " + number(*s.longDefinitionInkRight) + "," + number(*s.longDefinitionInkBottom) +
+                ", text ends at " + number(*s.definitionTextRight);
+     }},
     {"the longest term's row is drawn whole inside its text rectangle",
      [](const WindowSeen& s) -> std::string {
          if (!s.longRowInkRight || !s.longRowTextRight || !s.longRowInkWidth || !s.longTermInkWidth)

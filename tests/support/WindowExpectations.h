@@ -53,6 +53,9 @@ struct WindowSeen {
     // Pixels of what the window drew. The first pixel of a definition's
     // text, from the label's outer edge.
     std::optional<int> definitionInkLeft, definitionInkTop;
+    // The longest definition as the window draws it: where its ink ends, and
+    // the right edge of the text's rectangle.
+    std::optional<int> longDefinitionInkRight, longDefinitionInkBottom, definitionTextRight;
     // The longest term's row: where its text's pixels end, the right edge
     // of the row's text rectangle as the style lays it out, and the width
     // of the drawn text against that of the whole term drawn alone.

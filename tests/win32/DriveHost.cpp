@@ -11,7 +11,7 @@
 //   stop            the running program closed
 //   type TEXT       TEXT (UTF-8) typed into the search box
 //   act COMMAND     one scenario command other than type and restart
-//   state           {"text":...,"row":...,"top":...,"caption":...,"focus":...,"said":...}
+//   state           {"text":...,"row":...,"top":...,"current":...,"caption":...,"focus":...,"said":...}
 //
 // Each answer is one line: "ok", "ended" (the program has ended), a state,
 // or "error WHY". Waits are for conditions: after input, until the program
@@ -591,6 +591,9 @@ std::string Host::state()
     appendJson(line, textOf(box_));
     line += ",\"row\":" + std::to_string(ask(list_, LB_GETCURSEL));
     line += ",\"top\":" + std::to_string(ask(list_, LB_GETTOPINDEX));
+    // The row a screen reader is told is current: the list box's focused
+    // item, while it has the focus.
+    line += ",\"current\":" + std::to_string(f == list_ ? ask(list_, LB_GETCARETINDEX) : -1);
     line += ",\"caption\":";
     appendJson(line, textOf(definition_));
     line += ",\"focus\":\"" + std::string(focused) + "\",\"said\":";

@@ -29,6 +29,7 @@
 #include <objbase.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -303,10 +304,20 @@ private:
         const Drawing empty(label);
         w_.lblDescripcion_SetCaption(kCatalogue[13].definition);
         const Drawing shown(label);
+        const auto longest =
+            std::max_element(kCatalogue.begin(), kCatalogue.end(), [](const auto& a, const auto& b) {
+                return a.definition.size() < b.definition.size();
+            });
+        w_.lblDescripcion_SetCaption(longest->definition);
+        const Drawing longDefinition(label);
         w_.lblDescripcion_SetCaption(before);
         const auto [left, top] = test::firstDifference(empty, shown);
         seen.definitionInkLeft = left;
         seen.definitionInkTop = top;
+        const auto [right, bottom] = test::lastDifference(empty, longDefinition);
+        seen.longDefinitionInkRight = right;
+        seen.longDefinitionInkBottom = bottom;
+        seen.definitionTextRight = w_.labelTextRect(Control::lblDescripcion).right;
     }
 
     // Columns within `rows` of a drawing that differ from its background.
