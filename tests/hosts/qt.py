@@ -24,8 +24,8 @@
 # the answer, and the program answers that only once the pass is over.
 #
 # Keys meant for a control that does not have the focus (`type` while the
-# list has it, say) reach it as they would from the page's or the in-process
-# drivers: the host moves the keyboard focus there through the
+# list has it, say) reach it as they would from the page's host or the Windows
+# one: the host moves the keyboard focus there through the
 # accessibility bus (a focus request, no key or click the window would
 # hear), sends the keys and moves the focus back.
 import ctypes
