@@ -2,7 +2,6 @@
 // The test support's own text handling: UTF-8 both ways at every encoding
 // boundary, and the JSON strings of the scenario state lines.
 
-#include "ScenarioProtocol.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
@@ -88,13 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
                     DecodeCase{"PastTheLastCodePoint", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StateLine, EscapesWhatJsonNeedsAndKeepsPairs)
-{
-    const std::u16string text = std::u16string(u"\"\\\t\u00C1") + char16_t(0xD83D) + char16_t(0xDE00) +
-                                char16_t(0xDE00) + char16_t(0xD83D);
-    EXPECT_EQ(scenario::jsonString(text), "\"\\\"\\\\\\u0009\xC3\x81\xF0\x9F\x98\x80\\uDE00\\uD83D\"");
-}
 
 } // namespace
 } // namespace lexidor

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Utf8.h"
 
+#include <cstdio>
+
 namespace lexidor {
 
 std::string toUtf8(std::u16string_view text)
@@ -71,6 +73,24 @@ std::u16string fromUtf8(std::string_view text)
         i += length;
     }
     return out;
+}
+
+std::string jsonString(std::u16string_view text)
+{
+    std::string out = "\"";
+    for (const char16_t c : text) {
+        if (c == u'"' || c == u'\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+            out += escaped;
+        }
+    }
+    return out + "\"";
 }
 
 } // namespace lexidor

@@ -17,4 +17,8 @@ std::string toUtf8(std::u16string_view text);
 // shortest-form sequence becomes U+FFFD.
 std::u16string fromUtf8(std::string_view text);
 
+// A JSON string of the text, in ASCII: quotes, backslashes, control
+// characters and everything beyond ASCII as \uXXXX, a unit each.
+std::string jsonString(std::u16string_view text);
+
 } // namespace lexidor

@@ -71,24 +71,6 @@ void pumpOwn()
     }
 }
 
-void appendJson(std::string& out, const std::u16string& text)
-{
-    out += '"';
-    for (const char16_t c : text) {
-        if (c == u'"' || c == u'\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7f) {
-            out += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-            out += escaped;
-        }
-    }
-    out += '"';
-}
-
 // What a screen reader is told: the name of the object of each live-region
 // change the program raises.
 DWORD heardProcess = 0;
@@ -588,16 +570,16 @@ std::string Host::state()
         said += (said.empty() ? u"" : u" ") + s;
     heard.clear();
     std::string line = "{\"text\":";
-    appendJson(line, textOf(box_));
+    line += lexidor::jsonString(textOf(box_));
     line += ",\"row\":" + std::to_string(ask(list_, LB_GETCURSEL));
     line += ",\"top\":" + std::to_string(ask(list_, LB_GETTOPINDEX));
     // The row a screen reader is told is current: the list box's focused
     // item, while it has the focus.
     line += ",\"current\":" + std::to_string(f == list_ ? ask(list_, LB_GETCARETINDEX) : -1);
     line += ",\"caption\":";
-    appendJson(line, textOf(definition_));
+    line += lexidor::jsonString(textOf(definition_));
     line += ",\"focus\":\"" + std::string(focused) + "\",\"said\":";
-    appendJson(line, said);
+    line += lexidor::jsonString(said);
     return line + "}";
 }
 
