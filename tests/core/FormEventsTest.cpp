@@ -82,7 +82,7 @@ TEST(FormEvents, OnlyTheFirstActivationRaisesActivate)
 {
     FakeWindow w; // created and activated: the focus is in the box
     EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::txtBuscar);
-    w.selectRow(4);
+    w.clickRow(4);
     w.events.activated();
     EXPECT_EQ(w.rt.focus(), FakeRuntime::Focus::lstLista);
 }

@@ -63,7 +63,7 @@ void runSession(std::uint32_t seed)
                 log += "CLICK ";
             } else if (what < 91) {
                 const int row = pick(kRowCount);
-                w.selectRow(row);
+                w.clickRow(row);
                 log += "SEL" + std::to_string(row) + " ";
             } else if (what < 95) {
                 const int row = pick(kRowCount);

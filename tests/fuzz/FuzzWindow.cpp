@@ -142,7 +142,7 @@ struct Session {
             break;
         case 9: {
             const int arg = in.byte();
-            w.selectRow((arg & 0x7F) % kRowCount);
+            w.clickRow((arg & 0x7F) % kRowCount);
             if (arg & 0x80) {
                 w.clickRow((arg & 0x7F) % kRowCount, MouseButton::Left, 2);
                 if (rt.txtBuscar_Text() != rt.selectedText())

@@ -101,7 +101,6 @@ struct FakeWindow {
         events.buttonPressed(Control::lstLista, button, row, count);
         events.buttonReleased(Control::lstLista, button, true);
     }
-    void selectRow(int row) { clickRow(row); }
     // The list scrolled by the user (the scroll bar, the wheel).
     void scrollList(int top)
     {

@@ -76,26 +76,6 @@ void pumpOwn()
 DWORD heardProcess = 0;
 std::vector<std::u16string> heard;
 
-std::u16string accessibleName(HWND hwnd, LONG object, LONG child)
-{
-    IAccessible* accessible = nullptr;
-    VARIANT which;
-    VariantInit(&which);
-    if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child),
-                                         &accessible, &which)) ||
-        !accessible)
-        return {};
-    BSTR name = nullptr;
-    std::u16string result;
-    if (SUCCEEDED(accessible->get_accName(which, &name)) && name) {
-        result.assign(reinterpret_cast<const char16_t*>(name), SysStringLen(name));
-        SysFreeString(name);
-    }
-    VariantClear(&which);
-    accessible->Release();
-    return result;
-}
-
 void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
 {
     // Wine hands a hook the events of every process.
@@ -103,7 +83,7 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG c
     if (event != kLiveRegionChanged || !hwnd || !GetWindowThreadProcessId(hwnd, &process) ||
         process != heardProcess)
         return;
-    heard.push_back(accessibleName(hwnd, object, child));
+    heard.push_back(lexidor::test::eventObjectName(hwnd, object, child).value_or(u""));
 }
 
 // The program's key state, shared with this thread (GetKeyState would copy

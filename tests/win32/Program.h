@@ -7,8 +7,10 @@
 // system's own input (SendInput reaches the program's message loop, as a
 // user's keyboard does).
 
+#include <oleacc.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,29 @@ inline HWND programWindow(DWORD process)
             return w;
     }
     return nullptr;
+}
+
+// The name of the object an event speaks of, as a screen reader asks for it
+// (Active Accessibility); nothing when there is no such object or it gives
+// no name.
+inline std::optional<std::u16string> eventObjectName(HWND hwnd, LONG object, LONG child)
+{
+    IAccessible* accessible = nullptr;
+    VARIANT which;
+    VariantInit(&which);
+    if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                         &accessible, &which)) ||
+        !accessible)
+        return std::nullopt;
+    BSTR name = nullptr;
+    std::optional<std::u16string> result;
+    if (SUCCEEDED(accessible->get_accName(which, &name)) && name) {
+        result.emplace(reinterpret_cast<const char16_t*>(name), SysStringLen(name));
+        SysFreeString(name);
+    }
+    VariantClear(&which);
+    accessible->Release();
+    return result;
 }
 
 inline INPUT keyInput(WORD vk, bool up)

@@ -61,22 +61,8 @@ std::vector<Event> events;
 
 std::string accessibleName(HWND hwnd, LONG object, LONG child)
 {
-    IAccessible* accessible = nullptr;
-    VARIANT which;
-    VariantInit(&which);
-    if (FAILED(AccessibleObjectFromEvent(hwnd, static_cast<DWORD>(object), static_cast<DWORD>(child),
-                                         &accessible, &which)) ||
-        !accessible)
-        return "(no object)";
-    BSTR name = nullptr;
-    std::string result = SUCCEEDED(accessible->get_accName(which, &name)) ? "" : "(no name)";
-    if (name) {
-        result = narrow(name, SysStringLen(name));
-        SysFreeString(name);
-    }
-    VariantClear(&which);
-    accessible->Release();
-    return result;
+    const auto name = test::eventObjectName(hwnd, object, child);
+    return name ? toUtf8(*name) : "(no object or no name)";
 }
 
 void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD)
