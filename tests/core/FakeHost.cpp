@@ -22,6 +22,7 @@
 #include "FormDescription.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -179,7 +180,12 @@ private:
             w_->clickRow(-1, MouseButton::Left, 2);
         } else if (command == "tab" || command == "shift+tab" || command == "ctrl+tab")
             w_->tab(command == "shift+tab", {false, command == "ctrl+tab", false, false});
-        else if (command == "activate")
+        else if (command == "wheel down" || command == "wheel up") {
+            // A notch: three rows, as far as the list goes.
+            const ListBox& list = w_->events.list();
+            const int last = std::max(0, kRowCount - list.visibleRows());
+            w_->scrollList(std::clamp(list.topRow() + (command == "wheel down" ? 3 : -3), 0, last));
+        } else if (command == "activate")
             w_->events.activated();
         else if (command == "alt+c" || command == "click cerrar")
             w_->events.cerrarChosen();

@@ -221,6 +221,19 @@ async function scrollToRow(row) {
     await tab.evaluate('new Promise(done => requestAnimationFrame(() => done()))');
 }
 
+// A notch of the wheel over the list: three rows' pixels, as a notch
+// scrolls a list on the desktop.
+async function wheelNotch(direction) {
+    const at = await tab.evaluate(`(() => {
+        const list = document.getElementById('lstLista'), r = list.getBoundingClientRect();
+        return {x: r.left + list.clientWidth / 2, y: r.top + list.clientHeight / 2,
+                delta: 3 * list.firstElementChild.getBoundingClientRect().height};
+    })()`);
+    await tab.mouse.move(at.x, at.y);
+    await tab.mouse.wheel({ deltaY: direction * at.delta });
+    await tab.evaluate('new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => done())))');
+}
+
 async function rowPoint(row) {
     await scrollToRow(row);
     const r = await rect(`lstLista-${row}`);
@@ -320,6 +333,10 @@ async function perform(command) {
         break;
     case 'click buscar':
         await mouse.click(...(await centre('cmdBuscar')));
+        break;
+    case 'wheel down':
+    case 'wheel up':
+        await wheelNotch(name === 'wheel down' ? 1 : -1);
         break;
     case 'select':
         await mouse.click(...(await rowPoint(argument)));

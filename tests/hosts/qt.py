@@ -578,6 +578,8 @@ class QtProgram:
             x.tap("Enter")
         elif name == "click buscar":
             x.click(*centre(self.button))
+        elif name in ("wheel down", "wheel up"):
+            x.wheel(*centre(self.list), 1 if name == "wheel down" else -1)
         elif name in ("select", "rightclick", "dblclick"):
             at = self.row_centre(command[1])
             if name == "dblclick":

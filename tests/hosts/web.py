@@ -32,6 +32,7 @@ from selenium.webdriver.common.keys import Keys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "web"))
 from selenium.webdriver.common.actions.mouse_button import MouseButton  # noqa: E402
+from selenium.webdriver.common.actions.wheel_input import ScrollOrigin  # noqa: E402
 from browser import Browser  # noqa: E402
 
 # WebDriver's RETURN is the main Enter key, its ENTER the keypad's.
@@ -214,6 +215,20 @@ class WebTarget:
             "document.getElementById('lstLista-' + arguments[0]).scrollIntoView({block: 'nearest'});"
             "requestAnimationFrame(arguments[1]);", row)
 
+    # A notch of the wheel over the list: three rows' pixels, as a notch
+    # scrolls a list on the desktop. WebKit's WebDriver has no wheel: its
+    # list is scrolled by those pixels from the page's script.
+    def wheel_notch(self, direction):
+        delta = direction * 3 * self.d.execute_script(
+            "return document.getElementById('lstLista').firstElementChild.getBoundingClientRect().height")
+        if self.b.engine == "webkit":
+            self.d.execute_script("document.getElementById('lstLista').scrollBy(0, arguments[0])", delta)
+        else:
+            self.actions().scroll_from_origin(ScrollOrigin.from_element(self.el("lstLista")), 0,
+                                              round(delta)).perform()
+        self.d.execute_async_script(
+            "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(done));")
+
     # Clicks far apart in time, where the browser would join them into a
     # double-click whatever the script says (WebKit).
     def before_click(self):
@@ -255,6 +270,8 @@ class WebTarget:
             self.actions().send_keys(Keys.RETURN).perform()
         elif name == "click buscar":
             self.actions().click(self.el("cmdBuscar")).perform()
+        elif name in ("wheel down", "wheel up"):
+            self.wheel_notch(1 if name == "wheel down" else -1)
         elif name == "select":
             self.scroll_to_row(command[1])
             self.actions().click(self.el("lstLista-%d" % command[1])).perform()

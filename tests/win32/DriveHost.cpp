@@ -29,6 +29,7 @@
 #include <oleacc.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -648,6 +649,23 @@ std::string Host::act(const std::string& command)
     } else if (command == "enter on Buscar") {
         focusOn(button_);
         press(VK_RETURN);
+    } else if (command == "wheel down" || command == "wheel up") {
+        // A notch of the wheel with the pointer over the list.
+        RECT l{};
+        GetClientRect(list_, &l);
+        const POINT over = screenPoint(list_, l.right / 2, l.bottom / 2);
+        SetCursorPos(over.x, over.y);
+        INPUT wheel = mouseInput(MOUSEEVENTF_WHEEL);
+        wheel.mi.mouseData = static_cast<DWORD>(command == "wheel down" ? -WHEEL_DELTA : WHEEL_DELTA);
+        // The wheel is posted: until the list has moved, unless it was at
+        // its end already.
+        const int top = ask(list_, LB_GETTOPINDEX);
+        const int last = ask(list_, LB_GETCOUNT) - l.bottom / std::max<int>(1, ask(list_, LB_GETITEMHEIGHT));
+        const bool moves = command == "wheel down" ? top < last : top > 0;
+        send({wheel});
+        const DWORD since = GetTickCount();
+        while (moves && ask(list_, LB_GETTOPINDEX) == top && running() && GetTickCount() - since < kPatience)
+            MsgWaitForMultipleObjects(1, &started_.hProcess, FALSE, 1, QS_ALLINPUT);
     } else if (command == "click buscar") {
         RECT b{};
         GetClientRect(button_, &b);
