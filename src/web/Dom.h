@@ -27,11 +27,23 @@ void lexidor_dom_listen(int list);
 
 namespace lexidor::dom {
 
-// Where the browser writes a string for C++ (lexidor-dom.js): at least
-// `units` long. Valid until the next call.
-char16_t* scratch(int units);
+// The one buffer where the browser writes a string for C++ (lexidor-dom.js).
+inline std::u16string& scratchBuffer()
+{
+    static std::u16string buffer;
+    return buffer;
+}
+// The buffer made at least `units` long. Valid until the next call.
+inline char16_t* scratch(int units)
+{
+    scratchBuffer().resize(static_cast<std::size_t>(units > 0 ? units : 0));
+    return scratchBuffer().data();
+}
 // The first `units` of the scratch buffer, as a string.
-std::u16string scratchText(int units);
+inline std::u16string scratchText(int units)
+{
+    return scratchBuffer().substr(0, static_cast<std::size_t>(units > 0 ? units : 0));
+}
 
 // An ASCII name (an element's id, an attribute's) as a text.
 inline std::u16string u16(std::string_view ascii)

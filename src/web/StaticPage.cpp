@@ -14,6 +14,7 @@
 #include "Dom.h"
 #include "EntrySources.h"
 #include "Sources.h"
+#include "Utf16.h"
 #include "WebWindow.h"
 
 #include <cstdio>
@@ -26,38 +27,11 @@ namespace {
 
 using namespace lexidor;
 
-std::string utf8(std::u16string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 // Text and attribute values as HTML: the characters that would end them.
 std::string html(std::u16string_view text)
 {
     std::string out;
-    for (const char c : utf8(text)) {
+    for (const char c : toUtf8(text)) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -89,7 +63,6 @@ struct Element {
 
 std::vector<Element> elements(1);
 std::u16string title;
-std::u16string scratchBuffer;
 
 std::u16string idOf(const Element& e)
 {
@@ -216,21 +189,6 @@ void lexidor_dom_listen(int) {}
 
 } // extern "C"
 
-namespace lexidor::dom {
-
-char16_t* scratch(int units)
-{
-    scratchBuffer.resize(static_cast<std::size_t>(units > 0 ? units : 0));
-    return scratchBuffer.data();
-}
-
-std::u16string scratchText(int units)
-{
-    return scratchBuffer.substr(0, static_cast<std::size_t>(units > 0 ? units : 0));
-}
-
-} // namespace lexidor::dom
-
 int main()
 {
     const WebWindow window;
@@ -238,7 +196,7 @@ int main()
     writeStyle(style, ":root", elements[0]);
     for (std::size_t i = 1; i < elements.size(); ++i) {
         if (const std::u16string id = idOf(elements[i]); !id.empty())
-            writeStyle(style, "#" + utf8(id), elements[i]);
+            writeStyle(style, "#" + toUtf8(id), elements[i]);
     }
     std::string page;
     for (const int child : elements[0].children)

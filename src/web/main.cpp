@@ -13,24 +13,8 @@
 namespace {
 
 lexidor::WebWindow* window = nullptr;
-std::u16string scratchBuffer;
 
 } // namespace
-
-namespace lexidor::dom {
-
-char16_t* scratch(int units)
-{
-    scratchBuffer.resize(static_cast<std::size_t>(units > 0 ? units : 0));
-    return scratchBuffer.data();
-}
-
-std::u16string scratchText(int units)
-{
-    return scratchBuffer.substr(0, static_cast<std::size_t>(units > 0 ? units : 0));
-}
-
-} // namespace lexidor::dom
 
 extern "C" {
 

@@ -9,10 +9,6 @@
 
 namespace lexidor {
 
-// UTF-16 to UTF-8, without locale. Surrogate pairs become one code point; a
-// lone surrogate becomes U+FFFD.
-std::string toUtf8(std::u16string_view text);
-
 // UTF-8 to UTF-16, without locale. Each byte that does not begin a valid,
 // shortest-form sequence becomes U+FFFD.
 std::u16string fromUtf8(std::string_view text);
