@@ -42,7 +42,9 @@ set(LEXIDOR_TEST_SESSION_ENVIRONMENT
     "TMPDIR=set:${lexidor_session_scratch}/tmp"
     "XDG_RUNTIME_DIR=set:${lexidor_session_runtime}"
     "LEXIDOR_SESSION_ROOT=set:${lexidor_session_scratch}/sessions"
-    "DBUS_SESSION_BUS_ADDRESS=set:unix:path=${lexidor_session_runtime}/no-bus")
+    "DBUS_SESSION_BUS_ADDRESS=set:unix:path=${lexidor_session_runtime}/no-bus"
+    # The window's texts from the form's table (tests/support/form_texts.py).
+    "LEXIDOR_FORM_TEXTS=set:${CMAKE_BINARY_DIR}/tests/form-texts.json")
 
 set(lexidor_leftovers ${PROJECT_SOURCE_DIR}/tests/leftovers/check-leftovers.sh)
 set(lexidor_leftovers_args ${CMAKE_BINARY_DIR}/Testing/leftovers ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}

@@ -16,6 +16,8 @@ import pyatspi
 from gi.repository import GLib
 
 from orca_tools import check, failures, finish, focus_window, Orca, xdotool
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import form_texts  # noqa: E402
 
 PROGRAM, WORK = sys.argv[1], sys.argv[2]
 NOT_FOUND = "Término no encontrado."
@@ -46,9 +48,11 @@ orca.program = subprocess.Popen([PROGRAM], env=app_env, stdout=subprocess.DEVNUL
                                 stderr=open(os.path.join(WORK, "lexidor-stderr.txt"), "w"))
 # The window gets the input focus as a window manager would give it, and
 # Orca finds it active.
-if not focus_window("Lexidor de Términos"):
+TEXTS = form_texts.load()
+CAPTION, CONTROLS = TEXTS["caption"], TEXTS["controls"]
+if not focus_window(CAPTION):
     give_up("the window appeared and took the focus")
-if not orca.wait_for(lambda u: u == "Escriba la palabra clave a buscar: text.", 20):
+if not orca.wait_for(lambda u: u == CONTROLS["lblBuscar"]["text"] + " text.", 20):
     give_up("Orca read the window and the search box on start", "; ".join(spoken()))
 settle()
 
@@ -82,14 +86,15 @@ def named(role, name):
     return [n for n in nodes if n.getRole() == role and n.name == name]
 
 
-check(len(named(pyatspi.ROLE_FRAME, "Lexidor de Términos")) == 1, "the window is named by its caption")
-box = named(pyatspi.ROLE_TEXT, "Palabra clave")
-check(len(box) == 1, "the search box is named Palabra clave")
-lists = [n for n in nodes if n.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX) and n.name == "Términos"]
-check(len(lists) == 1, "the list is named Términos")
-check(len(named(pyatspi.ROLE_PUSH_BUTTON, "Buscar")) == 1, "the button is named Buscar")
-label = [n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.description == "Definición"]
-check(len(label) == 1 and label[0].name == "", "the definition area is described as Definición, empty at start",
+check(len(named(pyatspi.ROLE_FRAME, CAPTION)) == 1, "the window is named by its caption")
+box = named(pyatspi.ROLE_TEXT, CONTROLS["txtBuscar"]["name"])
+check(len(box) == 1, "the search box is named by the form")
+LIST_NAME = CONTROLS["lstLista"]["name"]
+lists = [n for n in nodes if n.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX) and n.name == LIST_NAME]
+check(len(lists) == 1, "the list is named by the form")
+check(len(named(pyatspi.ROLE_PUSH_BUTTON, CONTROLS["cmdBuscar"]["name"])) == 1, "the button is named by the form")
+label = [n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.description == CONTROLS["lblDescripcion"]["description"]]
+check(len(label) == 1 and label[0].name == "", "the definition area has the form's description, empty at start",
       "; ".join(f"{n.name!r}/{n.description!r}" for n in nodes if n.getRole() == pyatspi.ROLE_LABEL))
 if failures:
     give_up("the window's controls are all there")
@@ -125,7 +130,7 @@ for kind in ("focus:", "object:state-changed:focused", "object:active-descendant
 def about_the_list(utterance):
     """An utterance that names the list or one of its rows."""
     text = utterance.rstrip(".")
-    return text in TERMS or text == "Términos" or utterance.startswith("List with")
+    return text in TERMS or text == LIST_NAME or utterance.startswith("List with")
 
 
 def notification(text):
@@ -227,7 +232,7 @@ ROWS = [
          steps=[double_click_a_row, key("Return"), remember_definition(picked)], say=[],
          notes=[definition_spoken(picked)]),
     dict(name="Tab round into the list, then Down and Up",
-         steps=[key("Tab"), key("Tab"), key("Tab"), key("Down"), key("Up")], say=["Términos."],
+         steps=[key("Tab"), key("Tab"), key("Tab"), key("Down"), key("Up")], say=[LIST_NAME + "."],
          own=reads_rows),
 ]
 

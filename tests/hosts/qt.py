@@ -32,6 +32,7 @@ import ctypes
 import os
 import select
 import subprocess
+import sys
 import time
 
 import pyatspi
@@ -39,7 +40,9 @@ from gi.repository import GLib
 
 import drawn
 
-CAPTION = "Lexidor de Términos"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import form_texts  # noqa: E402
+
 ROWS = 61
 # X keysyms of the keys the scenario commands name.
 KEYSYMS = {"Enter": 0xFF0D, "KeypadEnter": 0xFF8D, "Backspace": 0xFF08, "Shift": 0xFFE1, "Left": 0xFF51,
@@ -352,7 +355,7 @@ class QtProgram:
             return found[0]
 
         role = pyatspi.ROLE_TEXT, pyatspi.ROLE_LIST, pyatspi.ROLE_PUSH_BUTTON
-        self.frame = one(lambda n: n.getRole() == pyatspi.ROLE_FRAME and n.name == CAPTION, "main windows")
+        self.frame = one(lambda n: n.getRole() == pyatspi.ROLE_FRAME and n.name == host.caption, "main windows")
         self.box = one(lambda n: n.getRole() == role[0], "text boxes")
         self.list = one(lambda n: n.getRole() == role[1], "lists")
         self.button = one(lambda n: n.getRole() == role[2], "buttons")
@@ -392,7 +395,7 @@ class QtProgram:
 
     def find_window(self):
         out = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.process.pid),
-                              "--name", CAPTION], capture_output=True, text=True, timeout=WAIT).stdout.split()
+                              "--name", self.host.caption], capture_output=True, text=True, timeout=WAIT).stdout.split()
         if not out:
             raise HostError("no X window of the program")
         return int(out[0])
@@ -678,6 +681,7 @@ class Host:
         self.path = os.path.abspath(program)
         if not os.access(self.path, os.X_OK):
             raise HostError("no program at %s" % program)
+        self.caption = form_texts.load(near=self.path)["caption"]
         self.display = Display()
         self.program = None
         self.desktop = pyatspi.Registry.getDesktop(0)

@@ -27,15 +27,20 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from browser import Browser  # noqa: E402
 from pixels import contrast, text_contrast  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import form_texts  # noqa: E402
 
 PAGE, PROFILES = sys.argv[1], sys.argv[2]
 failures = []
 
-# The form table (src/form/FormDescription.h) in CSS pixels: twips / 15.
-LAYOUT = {"lblBuscar": (16, 24, 169, 17), "txtBuscar": (16, 48, 225, 19), "lstLista": (16, 80, 241, 251),
-          "lblDescripcion": (272, 80, 201, 249), "cmdBuscar": (96, 352, 81, 25)}
-CSN = "CSN: Consejo de Seguridad Nuclear."
-FIRST_TERMS = ["ABRS", "ACCIDENTE NUCLEAR", "ACTIVIDAD", "ÁTOMO"]
+# The form table and the catalogue: the controls' places in CSS pixels
+# (pixels at 96 dots per inch), their names, the rows.
+TEXTS = form_texts.load()
+CAPTION, CONTROLS = TEXTS["caption"], TEXTS["controls"]
+LAYOUT = {name: tuple(c["rect"]) for name, c in CONTROLS.items()}
+ROWS = TEXTS["rows"]
+CSN = next(r["definition"] for r in ROWS if r["term"] == "CSN")
+FIRST_TERMS = [r["term"] for r in ROWS[:4]]
 
 
 def check(ok, what, detail=""):
@@ -212,27 +217,27 @@ def desktop(b):
 
     # The accessibility tree at start.
     ax = ax_nodes(b)
-    check(one(ax, "RootWebArea", "Lexidor de Términos") is not None, "the page is named by the caption")
-    check(one(ax, "heading", "Lexidor de Términos") is not None, "the caption is the page's heading")
-    box = one(ax, "textbox", "Palabra clave")
-    check(box is not None and box.get("focused"), "the search box is named Palabra clave and has the focus")
+    check(one(ax, "RootWebArea", CAPTION) is not None, "the page is named by the caption")
+    check(one(ax, "heading", CAPTION) is not None, "the caption is the page's heading")
+    box = one(ax, "textbox", CONTROLS["txtBuscar"]["name"])
+    check(box is not None and box.get("focused"), "the search box is named by the form and has the focus")
     check(box is not None and "activedescendant" not in box, "the box names no list row while typing")
-    check(one(ax, "StaticText", "Escriba la palabra clave a buscar:") is not None, "the prompt is read")
-    listbox = one(ax, "listbox", "Términos")
+    check(one(ax, "StaticText", CONTROLS["lblBuscar"]["text"]) is not None, "the prompt is read")
+    listbox = one(ax, "listbox", CONTROLS["lstLista"]["name"])
     options = [n for n in ax if n["role"] == "option"]
     check(listbox is not None and len(options) == 61 and [o["name"] for o in options[:4]] == FIRST_TERMS,
-          "the list is a listbox named Términos with the 61 terms as options", f"{len(options)} options")
+          "the list is a listbox named by the form with the 61 terms as options", f"{len(options)} options")
     check(not any(o.get("selected") for o in options), "no row is selected at start")
-    check(one(ax, "button", "Buscar") is not None, "the button is named Buscar")
+    check(one(ax, "button", CONTROLS["cmdBuscar"]["name"]) is not None, "the button is named by the form")
     menu = one(ax, "menuitem", "Cerrar")
     check(one(ax, "menubar") is not None and menu is not None and menu.get("keyshortcuts") == "Alt+C",
           "Cerrar is a menu item with the shortcut Alt+C")
     live = [n for n in ax if n.get("live") not in (None, "off")]
     check(len(live) == 1 and live[0]["role"] == "status" and live[0]["live"] == "polite"
           and live[0].get("atomic") is True, "one polite, atomic live region", str(live))
-    described = [n for n in ax if n["description"] == "Definición"]
+    described = [n for n in ax if n["description"] == CONTROLS["lblDescripcion"]["description"]]
     check(len(described) == 1 and described[0]["name"] == "",
-          "the definition area is described as Definición, with no name while it is empty", str(described))
+          "the definition area has the form's description, with no name while it is empty", str(described))
     entries, _ = glossary_from_docs()
     definitions = {definition for _, definition, _ in entries}
     heard = [n["name"] for n in ax if n["name"] in definitions or n["name"] == "Glosario de emergencia nuclear"]
@@ -268,9 +273,9 @@ def desktop(b):
     selected = [n["name"] for n in ax if n["role"] == "option" and n.get("selected")]
     check(selected == ["CSN"], "the list shows CSN selected", str(selected))
     region = one(ax, "region", CSN)
-    check(region is not None and region["description"] == "Definición",
+    check(region is not None and region["description"] == CONTROLS["lblDescripcion"]["description"],
           "the definition area is named by the definition it shows, as on the desktop", str(region))
-    box = one(ax, "textbox", "Palabra clave")
+    box = one(ax, "textbox", CONTROLS["txtBuscar"]["name"])
     check(box is not None and box.get("focused"), "the focus stayed in the box")
     ActionChains(d, duration=0).send_keys(Keys.RETURN).perform()
     type_keys(b, "x")
@@ -432,7 +437,7 @@ def printed(b):
     check(text and not missing, "the printed page holds every term with its definition and sources, in order",
           "; ".join(missing)[:160])
     check(squeezed(f"revisado por última vez: {reviewed}") in flat, "the printed page gives the date of the last review")
-    check("Escriba la palabra clave" not in text, "the window is not printed")
+    check(CONTROLS["lblBuscar"]["text"] not in text, "the window is not printed")
 
 
 def ending(b):
@@ -448,7 +453,7 @@ def ending(b):
     after = d.execute_script("return [!!document.getElementById('frmLexidor'), "
                              "(document.getElementById('ended') || {}).textContent, document.title]")
     check(not b.tab_gone() and after == [False, "Lexidor se ha cerrado. Puede cerrar esta pestaña.",
-                                         "Lexidor de Términos"],
+                                         CAPTION],
           "Alt+C where the tab cannot close: the window is replaced by the note", str(after))
     d.close()
     # A tab that holds only this page closes, as one opened from a file

@@ -19,12 +19,16 @@ import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "accessibility"))
 from orca_tools import check, finish, focus_window, Orca, xdotool  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import form_texts  # noqa: E402
 
 PAGE, WORK = os.path.abspath(sys.argv[1]), sys.argv[2]
-CSN = "CSN: Consejo de Seguridad Nuclear."
-CETRA = "CETRA: Centro de Transmisiones, situado en el CECOP."
+TEXTS = form_texts.load()
+CAPTION, BOX = TEXTS["caption"], TEXTS["controls"]["txtBuscar"]["name"]
+DEFINITIONS = {r["term"]: r["definition"] for r in TEXTS["rows"]}
+CSN, CETRA = DEFINITIONS["CSN"], DEFINITIONS["CETRA"]
 NOT_FOUND = "Término no encontrado."
-TERMS = ("CAT", "CECOP", "CETRA", "CSN", "Términos")
+TERMS = ("CAT", "CECOP", "CETRA", "CSN", TEXTS["controls"]["lstLista"]["name"])
 
 orca = Orca(WORK)
 spoken, settle, give_up = orca.spoken, orca.settle, orca.give_up
@@ -51,9 +55,9 @@ orca.program = browser = subprocess.Popen(
      "--lang=es-ES", "--disable-features=Translate", "--user-data-dir=" + profile,
      "--window-size=700,600", "--app=file://" + PAGE],
     env=dict(os.environ, TMPDIR=browser_tmp), stdout=subprocess.DEVNULL, stderr=open(os.path.join(WORK, "chromium-stderr.txt"), "w"))
-if not focus_window("Lexidor de Términos"):
+if not focus_window(CAPTION):
     give_up("Chromium's window with the page appeared and took the focus")
-if not orca.wait_for(lambda u: "Palabra clave" in u, 8):
+if not orca.wait_for(lambda u: BOX in u, 8):
     # The program starts after the page's first frame. Where it puts the
     # focus into the box while Orca is still reading the page that has just
     # loaded, Orca says nothing of the box (seen about one start in two).
@@ -62,8 +66,8 @@ if not orca.wait_for(lambda u: "Palabra clave" in u, 8):
     root = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True, timeout=10).stdout
     root_id = next(line.split()[3] for line in root.splitlines() if "Window id:" in line)
     subprocess.run(["xdotool", "windowfocus", "--sync", root_id], capture_output=True, timeout=10)
-    focus_window("Lexidor de Términos")
-    if not orca.wait_for(lambda u: "Palabra clave" in u, 20):
+    focus_window(CAPTION)
+    if not orca.wait_for(lambda u: BOX in u, 20):
         give_up("Orca read the page and its search box on start", " / ".join(spoken()))
 settle(at_least=0, quiet=0.8)
 
