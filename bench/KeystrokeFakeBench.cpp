@@ -35,7 +35,7 @@ void BM_Fake_WorstKeyStep(benchmark::State& state)
     h.type(u"a");
     for (auto _ : state) {
         h.rt.userTypes(u"9");
-        h.events.boxKeyReleased(vk::Key0 + 9);
+        h.events.keyReleased(lexidor::Control::txtBuscar, vk::Key0 + 9);
         h.rt.userBackspace();
     }
     if (h.rt.selectedRow() != 0 || h.form().longitud() != 2 || h.form().indice() != 0)
