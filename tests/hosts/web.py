@@ -166,7 +166,8 @@ class WebTarget:
         def send():
             if self.b.engine == "webkit":
                 for ch in text:
-                    if ch.isascii() and not ch.isupper():
+                    # What a US keyboard types without Shift.
+                    if ch.isascii() and not ch.isupper() and ch not in '~!@#$%^&*()_+{}|:"<>?':
                         self.actions().send_keys(ch).perform()
                     else:
                         self.script_types(ch)
