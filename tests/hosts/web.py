@@ -11,7 +11,7 @@
 # LEXIDOR_WEB_MODE: "keys" (a desktop keyboard) or "229", typing as a phone's
 # keyboard types: each character and Backspace an input event between a key
 # press and release that say only keyCode 229, key "Unidentified". WebKit's
-# WebDriver types neither capitals nor letters outside ASCII, and sends no
+# WebDriver types neither capitals, what takes Shift, nor letters outside ASCII, and sends no
 # Caps Lock nor the release of Alt alone: those key events come from the
 # page's script there, with the character inserted as typing inserts it. It
 # also counts two clicks in a row as a double-click however far apart in
