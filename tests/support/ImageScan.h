@@ -15,36 +15,23 @@
 
 namespace lexidor::test {
 
-// The leftmost column and the topmost row where two drawings of one area
-// differ (the width and the height when they do not).
-template <class Image> std::pair<int, int> firstDifference(const Image& a, const Image& b)
+// Where two drawings of one area differ: the leftmost and rightmost column,
+// the top and bottom row (left and top the width and the height, right and
+// bottom -1, when they do not).
+struct Difference {
+    int left, top, right, bottom;
+};
+template <class Image> Difference differences(const Image& a, const Image& b)
 {
-    int left = a.width(), top = a.height();
+    Difference d{a.width(), a.height(), -1, -1};
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             if (a.pixel(x, y) != b.pixel(x, y)) {
-                left = std::min(left, x);
-                top = std::min(top, y);
+                d = {std::min(d.left, x), std::min(d.top, y), std::max(d.right, x), std::max(d.bottom, y)};
             }
         }
     }
-    return {left, top};
-}
-
-// The rightmost column and the bottom row where two drawings of one area
-// differ (-1 and -1 when they do not).
-template <class Image> std::pair<int, int> lastDifference(const Image& a, const Image& b)
-{
-    int right = -1, bottom = -1;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                right = std::max(right, x);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    return {right, bottom};
+    return d;
 }
 
 // The first and the last column, within the pixels from (left, top) up to

@@ -204,10 +204,10 @@ private:
         label->setText(definitionOf(13));
         const QImage shown = window_->centralWidget()->grab(label->geometry()).toImage();
         label->setText(before);
-        const auto [left, top] = firstDifference(empty, shown);
+        const Difference first = differences(empty, shown);
         // The logical pixel that holds the first device pixel.
-        seen.definitionInkLeft = static_cast<int>(left / empty.devicePixelRatio());
-        seen.definitionInkTop = static_cast<int>(top / empty.devicePixelRatio());
+        seen.definitionInkLeft = static_cast<int>(first.left / empty.devicePixelRatio());
+        seen.definitionInkTop = static_cast<int>(first.top / empty.devicePixelRatio());
     }
 
     // Columns of `image` within `rows` that differ from `background`: the

@@ -311,12 +311,12 @@ private:
         w_.lblDescripcion_SetCaption(longest->definition);
         const Drawing longDefinition(label);
         w_.lblDescripcion_SetCaption(before);
-        const auto [left, top] = test::firstDifference(empty, shown);
-        seen.definitionInkLeft = left;
-        seen.definitionInkTop = top;
-        const auto [right, bottom] = test::lastDifference(empty, longDefinition);
-        seen.longDefinitionInkRight = right;
-        seen.longDefinitionInkBottom = bottom;
+        const test::Difference first = test::differences(empty, shown);
+        seen.definitionInkLeft = first.left;
+        seen.definitionInkTop = first.top;
+        const test::Difference whole = test::differences(empty, longDefinition);
+        seen.longDefinitionInkRight = whole.right;
+        seen.longDefinitionInkBottom = whole.bottom;
         seen.definitionTextRight = w_.labelTextRect(Control::lblDescripcion).right;
     }
 
@@ -884,7 +884,7 @@ void checkContrastThemes(Win32Window& window)
         setContrastTheme(window.handle(), nullptr);
     }
     const Drawing after(window.handle());
-    check(test::firstDifference(ordinary, after).first == ordinary.width(),
+    check(test::differences(ordinary, after).left == ordinary.width(),
           "the contrast theme turned off: the picture again, as before");
     window.txtBuscar_SetText(u"");
 }
