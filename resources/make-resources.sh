@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 #
 # Draws Lexidor's pictures into this folder: the window background
-# (background.jpg), the window icon (lexidor.ico) and the desktop icons
-# (icons/hicolor/*/apps/lexidor.{png,svg}). The outputs are kept in the
+# (background.jpg), the same background for the web page as CSS layers
+# (picture.css, with emblem.png), the window icon (lexidor.ico) and the
+# desktop icons (icons/hicolor/*/apps/lexidor.{png,svg}). The outputs are kept in the
 # repository, so a build never needs this script; run it again only after
 # changing the drawing below. The same inputs always give the same bytes.
 #
@@ -152,4 +153,22 @@ convert -size "${bg_w}x${bg_h}" "gradient:${blue_top}-${blue_bottom}" \
     -strip +set date:create +set date:modify \
     -sampling-factor 1x1 -quality 85 -interlace none "JPEG:background.jpg"
 
-echo "make-resources.sh: wrote background.jpg, lexidor.ico and icons/hicolor/"
+# The page draws the same background from its parts, which a browser paints
+# at once, without decoding a photograph before its first frame: the
+# gradient as CSS and the emblem as a small PNG, at the place it has in the
+# picture (left and top), or its distance from the picture's right edge.
+convert "$work/emblem.png" "${png_clean[@]}" "PNG32:emblem.png"
+cat >picture.css <<CSS
+/* Written by make-resources.sh; do not edit. background.jpg as the page
+   draws it: its gradient, and emblem.png where the picture has it. */
+:root {
+  --picture-gradient: linear-gradient(${blue_top}, ${blue_bottom});
+  --picture-width: ${bg_w}px;
+  --picture-height: ${bg_h}px;
+  --emblem-left: $((440 - em / 2))px;
+  --emblem-top: $((46 - em / 2))px;
+  --emblem-right: $((bg_w - 440 - em / 2))px;
+}
+CSS
+
+echo "make-resources.sh: wrote background.jpg, picture.css, emblem.png, lexidor.ico and icons/hicolor/"

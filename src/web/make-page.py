@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 # Writes lexidor.html, the web edition in one file: the template with the
-# style sheet (the background picture inlined in it), the program's script
-# (its WebAssembly already inlined by emscripten), the icon as a data: URI,
+# style sheet (the window's picture as CSS layers, its emblem inlined in
+# it), the program's script (its WebAssembly already inlined by
+# emscripten), the icon as a data: URI,
 # what the page shows before and without its program (the window and the
 # glossary, from StaticPage.cpp run by node), and a Content-Security-Policy
 # that names the script and the style sheet by their SHA-256 and allows
@@ -24,7 +25,7 @@ def sha256(text):
 
 def main():
     p = argparse.ArgumentParser()
-    for name in ("template", "style", "script", "background", "icon", "output"):
+    for name in ("template", "style", "picture", "emblem", "script", "icon", "output"):
         p.add_argument("--" + name, required=True)
     p.add_argument("--static", nargs=2, required=True, metavar=("NODE", "PROGRAM"))
     a = p.parse_args()
@@ -41,8 +42,12 @@ def main():
 
     with open(a.template, encoding="utf-8") as f:
         page = f.read()
+    # The window's picture from its parts (resources/picture.css), the
+    # emblem inlined.
+    with open(a.picture, encoding="utf-8") as f:
+        style = f.read()
     with open(a.style, encoding="utf-8") as f:
-        style = f.read().replace("@BACKGROUND@", data_uri(a.background, "image/jpeg"))
+        style += "\n" + f.read().replace("@EMBLEM@", data_uri(a.emblem, "image/png"))
     # The places and colours the program sets on the window's elements, for
     # the window painted before it runs.
     style += "\n/* The window's places and colours from the form table (StaticPage.cpp). */\n" + parts["style"]
