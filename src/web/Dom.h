@@ -10,6 +10,7 @@
 
 extern "C" {
 int lexidor_dom_create(const char* tag, int parent);
+void lexidor_dom_adopt(int element);
 void lexidor_dom_tag(int element, int control, int row);
 void lexidor_dom_attr(int element, const char* name, const char16_t* value, int length);
 void lexidor_dom_style(int element, const char* property, const char* value);
@@ -57,6 +58,16 @@ inline constexpr int kDocument = 0;
 inline int create(const char* tag, int parent = kDocument)
 {
     return lexidor_dom_create(tag, parent);
+}
+// From now on, create() takes over `element` (a child of the body) and the
+// elements inside it, each where it stands, wherever an element of the same
+// tag stands next under the same parent, instead of making a new one; 0
+// ends this. The window painted before the program ran becomes its own
+// without being replaced: no frame without it, and the focus, with what a
+// screen reader has read, stays where it was.
+inline void adopt(int element)
+{
+    lexidor_dom_adopt(element);
 }
 // The element the page holds with that id, or 0.
 inline int byId(std::string_view id)

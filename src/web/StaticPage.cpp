@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What lexidor.html holds before and without its program, written at build
 // time (run by node, make-page.py reads it): the window as the program
-// builds it, made by the program's own WebWindow::build() on a DOM recorded
-// here, so that the browser paints it at once and the program then puts
-// its live copy in its place; and the whole glossary from the catalogue,
+// builds it, made by the program's own WebWindow::build() and start() on a
+// DOM recorded here, so that the browser paints it at once and the program
+// then takes it over; and the whole glossary from the catalogue,
 // which a reader sees where scripts do not run and a printer prints.
 //
 // Output, each part after a line "--- NAME": title (the page's title), style
@@ -147,6 +147,7 @@ int lexidor_dom_create(const char* tag, int parent)
     return handle;
 }
 
+void lexidor_dom_adopt(int) {}
 void lexidor_dom_tag(int, int, int) {}
 
 void lexidor_dom_attr(int element, const char* name, const char16_t* value, int length)
@@ -181,7 +182,13 @@ int lexidor_dom_by_id(const char*)
 {
     return 0;
 }
-void lexidor_dom_focus(int, int) {}
+// The control the program focuses as it starts has the focus from the
+// moment the page loads: a screen reader, which reads a page from where
+// its focus is, starts there, in the box it can type into at once.
+void lexidor_dom_focus(int element, int)
+{
+    lexidor_dom_attr(element, "autofocus", u"", 0);
+}
 void lexidor_dom_scroll_top(int, int) {}
 void lexidor_dom_remove(int) {}
 void lexidor_dom_close_window() {}
@@ -191,7 +198,9 @@ void lexidor_dom_listen(int) {}
 
 int main()
 {
-    const WebWindow window;
+    // The window as it stands once the program has started.
+    WebWindow window;
+    window.start();
     std::string style;
     writeStyle(style, ":root", elements[0]);
     for (std::size_t i = 1; i < elements.size(); ++i) {

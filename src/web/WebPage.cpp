@@ -66,16 +66,15 @@ void setContrastColours(const std::array<int, kControlCount>& elements)
 // controls, placed from the form table by CSS variables (lexidor.css lays
 // them out at those places, or in one column on a narrow screen). The page
 // was painted with a copy of this window made at build time (StaticPage.cpp)
-// and holds the glossary for where scripts do not run: the copy gives way
-// to this window, and the glossary is kept for printing only, hidden from
-// the screen and from screen readers.
+// and holds the glossary for where scripts do not run: this window takes
+// the copy's elements over as they stand, and the glossary is kept for
+// printing only, hidden from the screen and from screen readers.
 void WebWindow::build()
 {
     const FormDescription& f = kFrmLexidor;
     constexpr AccessKey cerrar = kFrmLexidor.menu.accessKey();
     const int root = dom::kDocument;
-    if (const int painted = dom::byId(f.name))
-        lexidor_dom_remove(painted);
+    dom::adopt(dom::byId(f.name));
     if (const int glossary = dom::byId("glosario"))
         dom::attr(glossary, "hidden", u"");
     dom::style(root, "--client-width", px(f.clientPixelWidth()));
@@ -195,6 +194,7 @@ void WebWindow::build()
         dom::text(option, kCatalogue[i].term);
         options_.push_back(option);
     }
+    dom::adopt(0);
     setContrastColours(elements_);
 }
 

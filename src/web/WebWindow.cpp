@@ -47,11 +47,21 @@ WebWindow::WebWindow() : rowHeight_(kFrmLexidor.listRowPixels)
     build();
 }
 
+// The box has had the focus since the page loaded (StaticPage.cpp): what
+// was typed into it before the program ran, which Form_Load empties, is
+// given back as text that arrived without its keys, and the list follows
+// it as it would have followed the typing.
 void WebWindow::start()
 {
+    const int box = element(Control::txtBuscar);
+    const std::u16string early = dom::value(box);
     events_.created();
     lexidor_dom_listen(element(Control::lstLista));
     events_.activated();
+    if (!early.empty()) {
+        dom::setValue(box, early);
+        events_.boxTextArrived(vk::None);
+    }
 }
 
 void WebWindow::focus(Control c, bool selectText)

@@ -13,6 +13,9 @@ mergeInto(LibraryManager.library, {
   $LexidorDom: {
     nodes: [null], // handle -> element; 0 is no element
     tags: null, // element -> [control, row], made by the postset below
+    // While the program takes a painted window over: for each parent, the
+    // painted element that its next create() may take (lexidor_dom_adopt).
+    next: null,
     text: function (ptr, len) {
       var units = HEAPU16.subarray(ptr >> 1, (ptr >> 1) + len);
       var parts = [];
@@ -54,9 +57,21 @@ mergeInto(LibraryManager.library, {
 
   lexidor_dom_create__deps: ['$LexidorDom'],
   lexidor_dom_create: function (tag, parent) {
-    var el = document.createElement(UTF8ToString(tag));
-    (parent ? LexidorDom.nodes[parent] : document.body).appendChild(el);
-    return LexidorDom.nodes.push(el) - 1;
+    var D = LexidorDom, name = UTF8ToString(tag);
+    var into = parent ? D.nodes[parent] : document.body;
+    var el = D.next && D.next.get(into);
+    if (el && el.localName == name) {
+      D.next.set(into, el.nextElementSibling);
+      D.next.set(el, el.firstElementChild);
+    } else {
+      el = document.createElement(name);
+      into.appendChild(el);
+    }
+    return D.nodes.push(el) - 1;
+  },
+  lexidor_dom_adopt__deps: ['$LexidorDom'],
+  lexidor_dom_adopt: function (h) {
+    LexidorDom.next = h ? new Map([[document.body, LexidorDom.nodes[h]]]) : null;
   },
   lexidor_dom_tag__deps: ['$LexidorDom'],
   lexidor_dom_tag: function (h, control, row) {
@@ -79,9 +94,12 @@ mergeInto(LibraryManager.library, {
   lexidor_dom_text__deps: ['$LexidorDom'],
   lexidor_dom_text: function (h, ptr, len) {
     var text = LexidorDom.text(ptr, len);
-    if (h)
-      LexidorDom.nodes[h].textContent = text;
-    else
+    var el = h ? LexidorDom.nodes[h] : null;
+    // The same text is left alone: a painted element's text, taken over,
+    // stays the node a screen reader has read.
+    if (el && el.textContent !== text)
+      el.textContent = text;
+    else if (!h)
       document.title = text;
   },
   lexidor_dom_set_value__deps: ['$LexidorDom'],

@@ -144,7 +144,7 @@ async function start() {
     const deadline = Date.now() + 10000;
     for (;;) {
         try {
-            if (await tab.evaluate("!window.lexidorReplaced && document.activeElement?.id === 'txtBuscar'")) {
+            if (await tab.evaluate("!window.lexidorReplaced && !!window.Module && document.activeElement?.id === 'txtBuscar'")) {
                 await tab.evaluate(`(() => {${listenScript}})()`);
                 return;
             }

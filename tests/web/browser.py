@@ -119,11 +119,13 @@ class Browser:
         self.driver.refresh()
         self.wait_started()
 
+    # The program has run (its Module is there; the box has had the focus
+    # since the page loaded) and has kept the box focused.
     def wait_started(self, seconds=10):
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             if self.driver.execute_script(
-                    "return !!document.activeElement && document.activeElement.id === 'txtBuscar'"):
+                    "return !!window.Module && !!document.activeElement && document.activeElement.id === 'txtBuscar'"):
                 return
             time.sleep(0.02)
         raise RuntimeError("the page did not start: " + self.driver.execute_script(

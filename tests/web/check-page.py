@@ -245,10 +245,15 @@ def desktop(b):
           and d.execute_script("return document.querySelectorAll('main').length") == 1,
           "with the program running, the glossary is hidden and nothing of it is read; one window", str(heard[:2]))
     # The window painted before the program ran is the one it builds: the
-    # same elements and attributes (the program's places are set as styles).
+    # same elements and attributes (the program's places are set as styles),
+    # the box that it focuses focused from the start.
     with open(PAGE, encoding="utf-8") as f:
         painted = re.search(r"(?s)<main id=\"frmLexidor\".*?</main>", f.read()).group(0)
+    first = re.findall(r'<(\w+) ([^>]*)autofocus=""', painted)
     live = re.sub(r' style="[^"]*"', "", d.execute_script("return document.getElementById('frmLexidor').outerHTML"))
+    check(len(first) == 1 and 'id="txtBuscar"' in first[0][1]
+          and d.execute_script("return document.activeElement.id") == "txtBuscar",
+          "the box has the focus from the page's start, and keeps it", str(first))
     check(live == painted, "the window painted before the program runs is the program's window",
           next((f"{painted[i - 40:i + 40]!r} against {live[i - 40:i + 40]!r}"
                 for i in range(min(len(live), len(painted))) if live[i] != painted[i]), ""))
@@ -440,6 +445,22 @@ def printed(b):
     check(CONTROLS["lblBuscar"]["text"] not in text, "the window is not printed")
 
 
+def typed_before_start(b):
+    """Text typed into the box before the program runs (the box has the
+    focus from the page's start) is kept, and the list follows it."""
+    d = b.driver
+    b.open(lambda: b.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": """
+        document.addEventListener('DOMContentLoaded', () => {
+            window.focusedAtLoad = document.activeElement.id;
+            document.getElementById('txtBuscar').value = 'csn';
+        });"""}))
+    after = d.execute_script("""return [focusedAtLoad, document.getElementById('txtBuscar').value,
+        [...document.querySelectorAll('#lstLista [aria-selected="true"]')].map(e => e.textContent)]""")
+    check(after == ["txtBuscar", "csn", ["CSN"]],
+          "typed before the program runs: the text kept in the box, which had the focus, and CSN selected",
+          str(after))
+
+
 def ending(b):
     d = b.driver
     # A tab the page cannot close (it holds another page before this one):
@@ -470,7 +491,7 @@ def ending(b):
 
 
 for part, options in ((desktop, {"logs": True}), (phone, {"phone": True}), (contrast_theme, {}),
-                      (without_script, {}), (printed, {}), (ending, {})):
+                      (without_script, {}), (printed, {}), (typed_before_start, {}), (ending, {})):
     browser = Browser(PAGE, PROFILES, **options)
     try:
         part(browser)
