@@ -58,11 +58,10 @@ orca.program = browser = subprocess.Popen(
 if not focus_window(CAPTION):
     give_up("Chromium's window with the page appeared and took the focus")
 if not orca.wait_for(lambda u: BOX in u, 8):
-    # The program starts after the page's first frame. Where it puts the
-    # focus into the box while Orca is still reading the page that has just
-    # loaded, Orca says nothing of the box (seen about one start in two).
-    # The user then hears it on coming back to the window: the focus goes to
-    # the display's root window and back, as when switching applications.
+    # The box has the focus from the page's load, and Orca names it as it
+    # reads the page. Where it has not yet (a slow start), the user hears it
+    # on coming back to the window: the focus goes to the display's root
+    # window and back, as when switching applications.
     root = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True, timeout=10).stdout
     root_id = next(line.split()[3] for line in root.splitlines() if "Window id:" in line)
     subprocess.run(["xdotool", "windowfocus", "--sync", root_id], capture_output=True, timeout=10)
