@@ -94,13 +94,12 @@ mergeInto(LibraryManager.library, {
   lexidor_dom_text__deps: ['$LexidorDom'],
   lexidor_dom_text: function (h, ptr, len) {
     var text = LexidorDom.text(ptr, len);
-    var el = h ? LexidorDom.nodes[h] : null;
     // The same text is left alone: a painted element's text, taken over,
     // stays the node a screen reader has read.
-    if (el && el.textContent !== text)
-      el.textContent = text;
-    else if (!h)
+    if (!h)
       document.title = text;
+    else if (LexidorDom.nodes[h].textContent !== text)
+      LexidorDom.nodes[h].textContent = text;
   },
   lexidor_dom_set_value__deps: ['$LexidorDom'],
   lexidor_dom_set_value: function (h, ptr, len) {
